@@ -547,11 +547,23 @@ void tst_File::demoYearsAndStates() {
 
     const QList<QVariantList> years =
         db.rows(u"SELECT 年度, count(*) FROM [10工事検査台帳] GROUP BY 年度 ORDER BY 年度"_s);
-    QCOMPARE(years.size(), 2);
+    // The year before is whole; the running year holds the requests received so far (on the
+    // first days of April there may be none yet).
+    QVERIFY(years.size() == 1 || years.size() == 2);
     QCOMPARE(years[0][0].toInt(), fiscalYear - 1);
-    QCOMPARE(years[1][0].toInt(), fiscalYear);
-    for (const QVariantList &year : years)
-        QVERIFY2(year[1].toInt() >= 200 && year[1].toInt() <= 400, qPrintable(year[1].toString()));
+    QVERIFY2(years[0][1].toInt() >= 200 && years[0][1].toInt() <= 400,
+             qPrintable(years[0][1].toString()));
+    if (years.size() == 2) {
+        QCOMPARE(years[1][0].toInt(), fiscalYear);
+        QVERIFY2(years[1][1].toInt() <= 400, qPrintable(years[1][1].toString()));
+    }
+    for (const QVariantList &r :
+         db.rows(u"SELECT 年度, 受付月, 受付日 FROM [10工事検査台帳] WHERE 年度=%1"_s.arg(fiscalYear))) {
+        const int month = r[1].toInt();
+        const QDate received(month >= 4 ? fiscalYear : fiscalYear + 1, month,
+                             r[2].toString().mid(3, 2).toInt());
+        QVERIFY2(received <= today, qPrintable(r[2].toString()));
+    }
 
     const QList<QVariantList> rows = db.rows(
         u"SELECT ID, 年度, 合格年, 合格月, 立入点検日, 立入点検結果, 検査日, 合格日, 発送日, "
@@ -788,7 +800,7 @@ void tst_File::demoIsReproducible() {
     const QString again = newLedger();
     fillDemo(again, m_demoDay);
     const QStringList first = dump(m_demo);
-    QVERIFY(first.size() > 500);
+    QVERIFY(first.size() > 300);
     QCOMPARE(dump(again), first);
 }
 

@@ -655,6 +655,8 @@ private:
         QList<DemoCase> cases;
         for (int i = 0; i < count; ++i)
             cases.append(makeCase(random, year, roster, i));
+        // No request is received after the day the file is made on.
+        cases.removeIf([this](const DemoCase &c) { return c.received > m_today; });
         std::stable_sort(cases.begin(), cases.end(), [](const DemoCase &a, const DemoCase &b) {
             return a.received != b.received ? a.received < b.received : a.minutes < b.minutes;
         });
