@@ -71,6 +71,8 @@ LedgerWindow::LedgerWindow(QWidget *parent) : QMainWindow(parent)
     m_tabs->setDrawBase(false);
     m_tabs->setElideMode(Qt::ElideNone);
     m_tabs->setUsesScrollButtons(true);
+    // A tab is chosen with the mouse only, so that every change runs the tab change.
+    m_tabs->setFocusPolicy(Qt::NoFocus);
     m_tabs->addTab(QStringLiteral("全検査員"));
     m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: 999px; height: 22px; }"));
     column->addWidget(m_tabs);
@@ -178,6 +180,9 @@ void LedgerWindow::buildToolBar()
     for (const Def &d : defs) {
         QToolButton *b = flatButton(QString::fromLatin1(d.name), QString::fromUtf16(d.caption), tools);
         b->setFixedSize(91, 35);
+        QFont small = b->font();
+        small.setPointSizeF(std::min(small.pointSizeF(), 9.0));
+        b->setFont(small);
         auto handler = d.handler;
         connect(b, &QToolButton::clicked, this, [this, handler] { runAction(this, handler); });
         tools->addWidget(b);
@@ -234,6 +239,7 @@ QWidget *LedgerWindow::buildHeader()
     m_yearBox->setFont(big);
     // Only a choice from the list changes the year: Enter in the box chooses nothing.
     m_yearBox->lineEdit()->installEventFilter(this);
+    m_yearBox->installEventFilter(this);
     connect(m_yearBox, &QComboBox::activated, this,
             [this](int index) { runAction(this, [&] { yearChosen(index); }); });
     row->addWidget(m_yearBox);

@@ -118,6 +118,9 @@ bool LedgerWindow::eventFilter(QObject *watched, QEvent *event)
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;
     }
+    // Turning the wheel over the year box would choose a year in passing.
+    if (watched == m_yearBox && event->type() == QEvent::Wheel)
+        return true;
     // A mouse button or key released in a grid loads the selected case.
     if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease) {
         for (QTableView *v : std::as_const(m_grids)) {
