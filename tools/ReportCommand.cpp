@@ -30,29 +30,24 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-void print(FILE *stream, const QString &text)
-{
+void print(FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fputc('\n', stream);
     std::fflush(stream);
 }
-void say(const QString &text)
-{
+void say(const QString &text) {
     print(stdout, text);
 }
-void complain(const QString &text)
-{
+void complain(const QString &text) {
     print(stderr, text);
 }
 
-QString shown(const QString &path)
-{
+QString shown(const QString &path) {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-const QString Synopsis =
-    u"report FORM [--year FY] [--db FILE] [--pdf FILE]"_s
-    u" [--inspector NAME] [--month M] [--band B] [--sort N]"_s;
+const QString Synopsis = u"report FORM [--year FY] [--db FILE] [--pdf FILE]"_s
+                         u" [--inspector NAME] [--month M] [--band B] [--sort N]"_s;
 
 // Every FORM the command knows, in the print menu's order. A statistical form runs when
 // its aggregation and its page are built; until then it answers "not available yet".
@@ -61,35 +56,26 @@ struct FormEntry {
     QString word;
     FormKind kind;
 };
-const QList<FormEntry> &formEntries()
-{
+const QList<FormEntry> &formEntries() {
     static const QList<FormEntry> entries{
-        {u"1-1"_s, FormKind::Statistical},
-        {u"1-2"_s, FormKind::Statistical},
-        {u"1-3"_s, FormKind::Statistical},
-        {u"1-4"_s, FormKind::Statistical},
-        {u"1-5"_s, FormKind::Statistical},
-        {u"1-6"_s, FormKind::Statistical},
-        {u"2-1"_s, FormKind::Statistical},
-        {u"2-2"_s, FormKind::Statistical},
-        {u"3-1"_s, FormKind::Statistical},
-        {u"receipt-register"_s, FormKind::Register},
-        {u"seal-register"_s, FormKind::Register},
-        {u"dispatch-register"_s, FormKind::Register},
+        {u"1-1"_s, FormKind::Statistical},        {u"1-2"_s, FormKind::Statistical},
+        {u"1-3"_s, FormKind::Statistical},        {u"1-4"_s, FormKind::Statistical},
+        {u"1-5"_s, FormKind::Statistical},        {u"1-6"_s, FormKind::Statistical},
+        {u"2-1"_s, FormKind::Statistical},        {u"2-2"_s, FormKind::Statistical},
+        {u"3-1"_s, FormKind::Statistical},        {u"receipt-register"_s, FormKind::Register},
+        {u"seal-register"_s, FormKind::Register}, {u"dispatch-register"_s, FormKind::Register},
     };
     return entries;
 }
 
-bool isAvailable(const FormEntry &entry)
-{
+bool isAvailable(const FormEntry &entry) {
     if (entry.kind == FormKind::Register)
         return true;
     const ReportForm *form = reportForm(entry.word);
     return form && form->isAvailable() && makeReportPage(form->pageName).has_value();
 }
 
-QString formList()
-{
+QString formList() {
     QStringList words;
     for (const FormEntry &entry : formEntries())
         words.append(entry.word);
@@ -108,8 +94,7 @@ struct Options {
 };
 
 // A whole number within [low, high]; nothing otherwise.
-std::optional<int> numberIn(const QString &text, int low, int high)
-{
+std::optional<int> numberIn(const QString &text, int low, int high) {
     if (!SqlText::isWholeNumber(text))
         return std::nullopt;
     bool ok = false;
@@ -119,8 +104,7 @@ std::optional<int> numberIn(const QString &text, int low, int high)
     return n;
 }
 
-int usageError(const QString &message)
-{
+int usageError(const QString &message) {
     complain(message);
     complain(u"使い方: kensa "_s + Synopsis);
     complain(u"FORM: "_s + formList());
@@ -128,11 +112,10 @@ int usageError(const QString &message)
 }
 
 // Reads the words after "report"; an error text when they are not right.
-std::optional<QString> parse(const QStringList &args, Options &options)
-{
+std::optional<QString> parse(const QStringList &args, Options &options) {
     QMap<QString, QString> values;
-    static const QStringList known{u"--year"_s,      u"--db"_s,    u"--pdf"_s, u"--inspector"_s,
-                                   u"--month"_s,     u"--band"_s,  u"--sort"_s};
+    static const QStringList known{u"--year"_s,  u"--db"_s,   u"--pdf"_s, u"--inspector"_s,
+                                   u"--month"_s, u"--band"_s, u"--sort"_s};
     for (int i = 0; i < args.size(); ++i) {
         const QString &word = args.at(i);
         if (word.startsWith(u"--"_s)) {
@@ -152,8 +135,8 @@ std::optional<QString> parse(const QStringList &args, Options &options)
     if (options.form.isEmpty())
         return u"FORM を指定してください。"_s;
 
-    options.year = values.value(u"--year"_s,
-                                QString::number(fiscalYearOf(Clock::current().today())));
+    options.year =
+        values.value(u"--year"_s, QString::number(fiscalYearOf(Clock::current().today())));
     if (!numberIn(options.year, 1989, 9999))
         return u"--year には西暦の年度を指定してください: "_s + options.year;
     options.year = QString::number(*numberIn(options.year, 1989, 9999));
@@ -169,9 +152,9 @@ std::optional<QString> parse(const QStringList &args, Options &options)
         int low, high;
         std::optional<int> *target;
     };
-    for (const Ranged &r : {Ranged{u"--month"_s, 1, 12, &options.month},
-                            Ranged{u"--band"_s, 0, 2, &options.band},
-                            Ranged{u"--sort"_s, 1, ListFilter::SortOrderCount, &options.sort}}) {
+    for (const Ranged &r :
+         {Ranged{u"--month"_s, 1, 12, &options.month}, Ranged{u"--band"_s, 0, 2, &options.band},
+          Ranged{u"--sort"_s, 1, ListFilter::SortOrderCount, &options.sort}}) {
         if (!values.contains(r.option))
             continue;
         *r.target = numberIn(values.value(r.option), r.low, r.high);
@@ -185,8 +168,7 @@ std::optional<QString> parse(const QStringList &args, Options &options)
 }
 
 bool writePage(Page page, const QString &yearLabel, const Options &options,
-               const ReportRows &rows)
-{
+               const ReportRows &rows) {
     page.setCaption(yearLabel, yearText(options.year));
     if (!writePdf(page, rows, options.pdf, Clock::current().today())) {
         complain(u"PDF ファイルを書き込めません: "_s + shown(options.pdf));
@@ -196,8 +178,7 @@ bool writePage(Page page, const QString &yearLabel, const Options &options,
     return true;
 }
 
-int runStatistical(const ReportForm &form, Database &db, Query &temp, const Options &options)
-{
+int runStatistical(const ReportForm &form, Database &db, Query &temp, const Options &options) {
     NoProgress progress;
     ReportContext context{db, temp, progress};
     TDat dat;
@@ -206,8 +187,8 @@ int runStatistical(const ReportForm &form, Database &db, Query &temp, const Opti
     ReportTable table(db); // ADOTable_Ksum1
     table.setTableName(form.tableName);
     table.open();
-    say(u"様式%1 を集計しました（%2）: %3 に %4 行"_s.arg(form.key, yearText(options.year),
-                                                           form.tableName)
+    say(u"様式%1 を集計しました（%2）: %3 に %4 行"_s
+            .arg(form.key, yearText(options.year), form.tableName)
             .arg(table.rows().rowCount()));
     if (!options.pdf.isEmpty() &&
         !writePage(*makeReportPage(form.pageName), form.yearLabel, options, table.rows()))
@@ -217,10 +198,10 @@ int runStatistical(const ReportForm &form, Database &db, Query &temp, const Opti
 
 // The list as the main window would show it for these choices: the fiscal year, the
 // inspector's tab, the reception month, the amount band, then the sort order.
-int runRegister(const RegisterDef &def, Database &db, const Options &options)
-{
-    const int monthItem = !options.month ? 12 : *options.month >= 4 ? *options.month - 4
-                                                                    : *options.month + 8;
+int runRegister(const RegisterDef &def, Database &db, const Options &options) {
+    const int monthItem = !options.month        ? 12
+                          : *options.month >= 4 ? *options.month - 4
+                                                : *options.month + 8;
     LedgerDataset list(db);
     list.setFilter(ListFilter::build(options.year, options.inspector ? 1 : 0,
                                      options.inspector.value_or(QString()), monthItem,
@@ -238,8 +219,7 @@ int runRegister(const RegisterDef &def, Database &db, const Options &options)
 
 } // namespace
 
-int reportCommand(const QStringList &args)
-{
+int reportCommand(const QStringList &args) {
     Options options;
     if (const auto error = parse(args, options))
         return usageError(*error);
