@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "Database.h"
@@ -86,6 +87,11 @@ public:
     void aboutClicked();
     void showPasteBox();
     void pasteRow();
+    // What the paste routine calls to set the picker's construction-class choice to none.
+    void setConstructionClassReset(std::function<void()> reset)
+    {
+        m_constructionClassReset = std::move(reset);
+    }
 
     QPoint dialogPos(int dx, int dy) const;
 
@@ -146,4 +152,5 @@ private:
     QLabel *m_statusDate = nullptr;
     QLabel *m_statusRight = nullptr;
     bool m_syncing = false;
+    std::function<void()> m_constructionClassReset;
 };

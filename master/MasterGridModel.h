@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+class MasterTable;
+
+// A read-only grid's view of a master table: the named columns, headed by their names.
+class MasterGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // The model does not own the table.
+    MasterGridModel(MasterTable &table, QStringList columns, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    MasterTable &m_table;
+    QStringList m_columns;
+};
