@@ -181,7 +181,7 @@ void LedgerWindow::buildToolBar()
         QToolButton *b = flatButton(QString::fromLatin1(d.name), QString::fromUtf16(d.caption), tools);
         b->setFixedSize(91, 35);
         QFont small = b->font();
-        small.setPointSizeF(std::min(small.pointSizeF(), 9.0));
+        small.setPointSizeF(std::min(small.pointSizeF(), 8.0));
         b->setFont(small);
         auto handler = d.handler;
         connect(b, &QToolButton::clicked, this, [this, handler] { runAction(this, handler); });

@@ -47,7 +47,8 @@ QString shown(const QString &path) {
 }
 
 const QString Synopsis = u"report FORM [--year FY] [--db FILE] [--pdf FILE]"_s
-                         u" [--inspector NAME] [--month M] [--band B] [--sort N]"_s;
+                         u" [--inspector NAME] [--month M] [--band B] [--sort N]"_s
+                         u"  |  kensa report --list"_s;
 
 // Every FORM the command knows, in the print menu's order. A statistical form runs when
 // its aggregation and its page are built; until then it answers "not available yet".
@@ -220,6 +221,14 @@ int runRegister(const RegisterDef &def, Database &db, const Options &options) {
 } // namespace
 
 int reportCommand(const QStringList &args) {
+    // `kensa report --list`: the forms that can be run now, one a line.
+    if (args == QStringList{u"--list"_s}) {
+        for (const FormEntry &e : formEntries()) {
+            if (isAvailable(e))
+                say(e.word);
+        }
+        return kDone;
+    }
     Options options;
     if (const auto error = parse(args, options))
         return usageError(*error);
