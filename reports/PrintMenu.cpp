@@ -1,5 +1,8 @@
 #include "PrintMenu.h"
 
+#include "Form2_2.h"
+#include "Form3_1.h"
+
 #include "EngineError.h"
 #include "LedgerWindow.h"
 #include "Prompter.h"
@@ -55,22 +58,10 @@ const QList<TabDef> &tabDefs() {
     return defs;
 }
 
-// Tab 1: the form of each item and, for forms 1-3 and 1-4 that share one page, the title
-// the run sets on it.
-struct Tab1Item {
-    QString form;
-    QString title;
-};
-const QList<Tab1Item> &tab1Items() {
-    static const QList<Tab1Item> items{
-        {u"1-1"_s, {}},
-        {u"1-2"_s, {}},
-        {u"1-3"_s, u"様式1-3：工事区分別検査集計表（月別、工事区分別　件数・金額）"_s},
-        {u"1-4"_s, u"様式1-4：工事区分別検査集計表（月別、検査員別、工事区分別　件数・金額）"_s},
-        {u"1-5"_s, {}},
-        {u"1-6"_s, {}},
-    };
-    return items;
+// Tab 1: the form of each item. Forms 1-3 and 1-4 share one page and set its title.
+const QStringList &tab1Forms() {
+    static const QStringList forms{u"1-1"_s, u"1-2"_s, u"1-3"_s, u"1-4"_s, u"1-5"_s, u"1-6"_s};
+    return forms;
 }
 
 QToolButton *speedButton(const QString &name, const QString &caption, QWidget *parent) {
@@ -154,20 +145,13 @@ void PrintMenu::SpeedButton2Click() {
     hide();
 }
 
-QString PrintMenu::notAvailableText() {
-    return u"この様式はまだ用意されていません。"_s;
-}
-
-void PrintMenu::formNotAvailable() {
-    Prompter::message(notAvailableText(), std::nullopt, &m_ledger);
-}
-
 void PrintMenu::runClick(const std::function<void(TDat &, ReportContext &)> &runs) {
     // 1., 2. The area the menu covered is redrawn before the long computation starts.
     hide();
     m_ledger.repaint();
     LedgerProgress progress(m_ledger);
-    ReportContext context{m_ledger.database(), m_ledger.tempQuery(), progress};
+    ReportContext context{m_ledger.database(), m_ledger.tempQuery(), progress,
+                          &m_ledger.sectionQuery()};
     try {
         // 3.–5. One TDat for the click, freed after its last preview.
         TDat dat;
@@ -183,29 +167,37 @@ void PrintMenu::runClick(const std::function<void(TDat &, ReportContext &)> &run
     show();
 }
 
-void PrintMenu::runForm(const QString &key, TDat &dat, ReportContext &context,
-                        const QString &titleLabel, const QString &title) {
+void PrintMenu::runForm(const QString &key, TDat &dat, ReportContext &context) {
     const ReportForm *form = reportForm(key);
-    if (!form || !form->isAvailable()) {
-        formNotAvailable();
+    if (!form || !form->isAvailable())
         return;
-    }
-    QList<QPair<QString, QString>> captions;
-    if (!titleLabel.isEmpty())
-        captions.append({titleLabel, title});
     runReport(
-        m_pages, *form, [&] { (dat.*(form->calc))(context); }, captions);
+        m_pages, *form, [&] { (dat.*(form->calc))(context); }, form->captions);
 }
 
 void PrintMenu::SpeedButton1Click() {
     const int item = m_groups[0]->itemIndex();
     runClick([&](TDat &dat, ReportContext &context) {
-        if (item < 0 || item >= tab1Items().size())
-            return;
-        const Tab1Item &chosen = tab1Items().at(item);
-        runForm(chosen.form, dat, context, chosen.title.isEmpty() ? QString() : u"QRLabel17"_s,
-                chosen.title);
+        if (item >= 0 && item < tab1Forms().size())
+            runForm(tab1Forms().at(item), dat, context);
     });
+}
+
+void PrintMenu::runGrading(TDat &dat, ReportContext &context, GradingScope scope,
+                           const QString &constructionClass, const QString &inspectorName) {
+    const ReportForm &form = *reportForm(u"2-2"_s);
+    runReport(
+        m_pages, form,
+        [&] { dat.Calc_Form2_2(context, scope, constructionClass, inspectorName); },
+        {{u"QRLabel73"_s, Form2_2::subtitle(scope, constructionClass, inspectorName)}});
+}
+
+void PrintMenu::runDepartments(TDat &dat, ReportContext &context, DepartmentScope scope,
+                               const QString &subtitle) {
+    const ReportForm &form = *reportForm(u"3-1"_s);
+    runReport(
+        m_pages, form, [&] { dat.Calc_Form3_1(context, scope); },
+        {{u"QRLabel113"_s, subtitle}});
 }
 
 void PrintMenu::SpeedButton3Click() {
@@ -217,14 +209,15 @@ void PrintMenu::SpeedButton3Click() {
             runForm(u"2-1"_s, dat, context);
             break;
         case 1: // Form 2-2 over all works.
-            formNotAvailable();
+            runGrading(dat, context, GradingScope::AllWorks, QString(), QString());
             break;
         case 2: // Form 2-2 for each of the six construction classes.
             Prompter::message(u"[土木,舗装,造園,建築,電気設備,機械設備]の集計・印刷をします。\r\r"
                               u"この集計には、時間がかかります。\r\r"
                               u"尚、集計・印刷は６回繰り返されます。"_s,
                               std::nullopt, &m_ledger);
-            formNotAvailable();
+            for (const QString &cls : Classes::construction)
+                runGrading(dat, context, GradingScope::ByConstructionClass, cls, QString());
             break;
         case 3: // Form 2-2 for each inspector.
             if (!Prompter::askWarning(u"検査員毎に全工事合計の集計・印刷をします。\r"
@@ -236,9 +229,10 @@ void PrintMenu::SpeedButton3Click() {
                                           u"人 ]繰り返されます。"_s,
                                       std::nullopt, &m_ledger))
                 return;
-            formNotAvailable();
+            for (int i = 1; i <= s.roster.count; ++i)
+                runGrading(dat, context, GradingScope::ByInspector, QString(), s.roster.name(i));
             break;
-        case 4: // Form 2-2 for each inspector and each class of the inspector's trade.
+        case 4: { // Form 2-2 for each inspector and each class of the inspector's trade.
             if (!Prompter::askWarning(u"検査員毎に全工事区分の集計・印刷をします。\r"
                                       u"この集計には、大変時間がかかります。\r\r"
                                       u"本当に印刷しますか。\r"
@@ -248,8 +242,20 @@ void PrintMenu::SpeedButton3Click() {
                                           u"回程 ]繰り返されます。"_s,
                                       std::nullopt, &m_ledger))
                 return;
-            formNotAvailable();
+            // Civil inspectors: 土木, 舗装, 造園; building: 建築; equipment: 電気設備, 機械設備.
+            const struct {
+                const TKensain &list;
+                QList<int> classes;
+            } groups[] = {{s.civil, {0, 1, 2}}, {s.building, {3}}, {s.equipment, {4, 5}}};
+            for (const auto &group : groups) {
+                for (int i = 1; i <= group.list.count; ++i) {
+                    for (int k : group.classes)
+                        runGrading(dat, context, GradingScope::ByInspectorAndClass,
+                                   Classes::construction.at(k), group.list.name(i));
+                }
+            }
             break;
+        }
         default:
             break;
         }
@@ -258,14 +264,14 @@ void PrintMenu::SpeedButton3Click() {
 
 void PrintMenu::SpeedButton6Click() {
     const int item = m_groups[2]->itemIndex();
-    runClick([&](TDat &, ReportContext &) {
+    runClick([&](TDat &dat, ReportContext &context) {
         switch (item) {
         case 0: // Form 3-1 over all sections.
-            formNotAvailable();
+            runDepartments(dat, context, DepartmentScope::AllSections, u"全工事の年間集計"_s);
             break;
         case 1: // Form 3-1 by construction class.
             Prompter::message(u"集計が６回繰り返されます。"_s, std::nullopt, &m_ledger);
-            formNotAvailable();
+            runDepartments(dat, context, DepartmentScope::SectionsByClass, u"工事区分別の年間集計"_s);
             break;
         case 2: // Form 3-1 by inspector and construction class.
             if (!Prompter::askWarning(u"検査員別、工事区分別の集計・印刷をします。\r"
@@ -277,7 +283,8 @@ void PrintMenu::SpeedButton6Click() {
                                           u"回 ]繰り返されます。"_s,
                                       std::nullopt, &m_ledger))
                 return;
-            formNotAvailable();
+            runDepartments(dat, context, DepartmentScope::SectionsByInspectorAndClass,
+                           u"検査員別、工事区分別の年間集計"_s);
             break;
         default:
             break;

@@ -10,6 +10,8 @@ class RadioGroup;
 class ReportPages;
 class TDat;
 struct ReportContext;
+enum class GradingScope;
+enum class DepartmentScope;
 
 // The print menu (Form4, "印刷メニュー"): four tabs of forms and registers, each with its
 // radio group "様式一覧", a run button and a close button. Always on top and not modal;
@@ -31,19 +33,18 @@ public:
     void SpeedButton8Click();
     void SpeedButton2Click();
 
-    // The text shown where a form of the menu cannot be run yet.
-    static QString notAvailableText();
-
 private:
     QWidget *buildTab(int tab, const QString &runName, const QString &runCaption,
                       void (PrintMenu::*run)(), const QString &closeName);
     // The click sequence of the run buttons: hide, repaint the main window, one TDat for
     // the click, the runs, the menu shown again. A failed run shows the engine's message.
     void runClick(const std::function<void(TDat &, ReportContext &)> &runs);
-    // The one place that stands in for a form whose aggregation is not built yet.
-    void formNotAvailable();
-    void runForm(const QString &key, TDat &dat, ReportContext &context,
-                 const QString &titleLabel = QString(), const QString &title = QString());
+    void runGrading(TDat &dat, ReportContext &context, GradingScope scope,
+                    const QString &constructionClass, const QString &inspectorName);
+    void runDepartments(TDat &dat, ReportContext &context, DepartmentScope scope,
+                        const QString &subtitle);
+    // One run of a form without parameters, with the title or subtitle of its table entry.
+    void runForm(const QString &key, TDat &dat, ReportContext &context);
 
     LedgerWindow &m_ledger;
     ReportPages &m_pages;

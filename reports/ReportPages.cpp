@@ -2,6 +2,7 @@
 
 #include "EngineError.h"
 #include "LedgerWindow.h"
+#include "FormPages.h"
 #include "ReportPageDefs.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -12,10 +13,13 @@ struct PageMaker {
     Page (*make)();
 };
 
-// The pages built so far; each form's page joins this table when the form is built.
+// Every report page, by name.
 const QList<PageMaker> &pageMakers() {
     static const QList<PageMaker> makers{
-        {u"QuickRep7"_s, &makeQuickRep7},
+        {u"QuickRep1"_s, &makeQuickRep1},   {u"QuickRep2"_s, &makeQuickRep2},
+        {u"QuickRep3"_s, &makeQuickRep3},   {u"QuickRep4"_s, &makeQuickRep4},
+        {u"QuickRep5"_s, &makeQuickRep5},   {u"QuickRep6"_s, &makeQuickRep6},
+        {u"QuickRep7"_s, &makeQuickRep7},   {u"QuickRep8"_s, &makeQuickRep8},
         {u"QuickRep9"_s, &makeQuickRep9},
         {u"QuickRep10"_s, &makeQuickRep10},
         {u"QuickRep11"_s, &makeQuickRep11},

@@ -53,14 +53,31 @@ struct ReportContext {
     Database &db;
     Query &temp;
     ProgressSink &progress;
+    Query *sections = nullptr; // ADOQuery_Ka, for the section list of form 3-1
 };
+
+enum class GradingScope;    // Form2_2.h
+enum class DepartmentScope; // Form3_1.h
 
 // The receiver of the aggregation operations: made for one click of a run button and
 // freed after its last preview. It carries no state; each operation reads FiscalYear and
 // the roster from the shared state and writes its report table.
 class TDat {
 public:
-    void Calc_Form1_1(ReportContext &context); // Form1_1.cpp
+    void Calc_Form1_1(ReportContext &context);
+    void Calc_Form1_2(ReportContext &context);
+    void Calc_Form1_3(ReportContext &context);
+    void Calc_Form1_4(ReportContext &context);
+    void Calc_Form1_5(ReportContext &context);
+    void Calc_Form1_6(ReportContext &context);
+    void Calc_Form2_1(ReportContext &context);
+    void Calc_Form2_2(ReportContext &context, GradingScope scope,
+                      const QString &constructionClass, const QString &inspectorName);
+    void Calc_Form3_1(ReportContext &context, DepartmentScope scope);
+    // The forms that take a scope, run as a run without parameters runs them: form 2-2
+    // over all works, form 3-1 over all sections.
+    void Calc_Form2_2AllWorks(ReportContext &context);
+    void Calc_Form3_1AllSections(ReportContext &context);
 };
 
 // A sum as written into a report table: an empty sum (no case) gives "0".
@@ -78,6 +95,8 @@ struct ReportForm {
     QString yearLabel; // "QRLabel149"
     // The aggregation of a form run without parameters; null while the form is not built.
     void (TDat::*calc)(ReportContext &) = nullptr;
+    // The title or subtitle such a run sets before the year label.
+    QList<QPair<QString, QString>> captions;
 
     bool isAvailable() const { return calc != nullptr; }
 };

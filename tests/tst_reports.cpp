@@ -260,6 +260,7 @@ private slots:
     void reportCommandFailures();
 
     void menuRunsForm11();
+    void menuRunsEveryTab1Form();
     void menuClosesAndKeepsChoices_data();
     void menuClosesAndKeepsChoices();
     void menuConfirmations_data();
@@ -462,8 +463,6 @@ void TestReports::reportCommandFailures_data() {
 
     QTest::newRow("unknown form") << QStringList{u"9-9"_s} << false << 2
                                   << u"不明な様式です: 9-9"_s;
-    QTest::newRow("form not built yet")
-        << QStringList{u"2-1"_s} << false << 2 << u"様式 2-1 はまだ用意されていません。"_s;
     QTest::newRow("month out of range")
         << QStringList{u"seal-register"_s, u"--month"_s, u"13"_s} << false << 2 << u"--month"_s;
     QTest::newRow("list choice for a form")
@@ -531,6 +530,38 @@ void TestReports::menuRunsForm11() {
     QVERIFY(!bar->isVisible());
 }
 
+void TestReports::menuRunsEveryTab1Form() {
+    ScopedClock clock(Today);
+    LedgerFolder f;
+    fillForm11Ledger(f);
+    ScriptedPrompter prompter;
+    RecordingPreviewer previewer;
+    MenuFixture m;
+    m.open();
+    const QStringList pages{u"QuickRep7"_s, u"QuickRep1"_s, u"QuickRep2"_s,
+                            u"QuickRep2"_s, u"QuickRep3"_s, u"QuickRep4"_s};
+    for (int item = 0; item < pages.size(); ++item) {
+        m.choose(0, item);
+        m.click(u"SpeedButton1"_s);
+        QCOMPARE(previewer.count(), item + 1);
+        QCOMPARE(previewer.last().page.name(), pages.at(item));
+        QVERIFY(m.menu.isVisible());
+    }
+    // Forms 1-3 and 1-4 print on one page; its title is the form that ran.
+    QCOMPARE(previewer.shown.at(2).page.caption(u"QRLabel17"_s),
+             u"様式1-3：工事区分別検査集計表（月別、工事区分別　件数・金額）"_s);
+    QCOMPARE(previewer.shown.at(3).page.caption(u"QRLabel17"_s),
+             u"様式1-4：工事区分別検査集計表（月別、検査員別、工事区分別　件数・金額）"_s);
+    for (const RecordingPreviewer::Shown &shown : previewer.shown) {
+        bool labelled = false;
+        for (const ReportForm &form : reportForms())
+            labelled = labelled || (form.pageName == shown.page.name()
+                                    && shown.page.caption(form.yearLabel) == u"2011年度"_s);
+        QVERIFY2(labelled, qPrintable(shown.page.name()));
+    }
+    QCOMPARE(prompter.prompts.size(), 0);
+}
+
 void TestReports::menuClosesAndKeepsChoices_data() {
     QTest::addColumn<int>("tab");
     QTest::addColumn<int>("item");
@@ -587,7 +618,7 @@ void TestReports::menuConfirmations_data() {
     QTest::addColumn<bool>("answer");
     QTest::addColumn<int>("kind"); // Prompt::Kind of the first prompt
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("thenNotAvailable");
+    QTest::addColumn<QStringList>("subtitles"); // of the previews that follow, in order
 
     const int message = int(Prompt::Kind::Message);
     const int warning = int(Prompt::Kind::Warning);
@@ -597,32 +628,40 @@ void TestReports::menuConfirmations_data() {
         u"本当に印刷しますか。\r途中で、印刷の中止は出来ません。\r"
         u"尚、集計・印刷は検査員の人数分[ %1人 ]繰り返されます。"_s;
 
-    QTest::newRow("tab 1, form 1-2 not built")
-        << six << 0 << 1 << true << message << PrintMenu::notAvailableText() << false;
+    const QStringList byClass{u"(土木)"_s, u"(舗装)"_s, u"(造園)"_s,
+                              u"(建築)"_s, u"(電気設備)"_s, u"(機械設備)"_s};
+    const QStringList perClass{
+        u"(検査員1 検査員：土木)"_s, u"(検査員1 検査員：舗装)"_s, u"(検査員1 検査員：造園)"_s,
+        u"(検査員2 検査員：土木)"_s, u"(検査員2 検査員：舗装)"_s, u"(検査員2 検査員：造園)"_s,
+        u"(検査員3 検査員：土木)"_s, u"(検査員3 検査員：舗装)"_s, u"(検査員3 検査員：造園)"_s,
+        u"(検査員4 検査員：建築)"_s, u"(検査員5 検査員：電気設備)"_s,
+        u"(検査員5 検査員：機械設備)"_s, u"(検査員6 検査員：電気設備)"_s,
+        u"(検査員6 検査員：機械設備)"_s};
     QTest::newRow("tab 2, by class")
         << six << 1 << 2 << true << message
         << u"[土木,舗装,造園,建築,電気設備,機械設備]の集計・印刷をします。\r\r"
            u"この集計には、時間がかかります。\r\r尚、集計・印刷は６回繰り返されます。"_s
-        << true;
+        << byClass;
     QTest::newRow("tab 2, per inspector, no inspector")
-        << QStringList() << 1 << 3 << true << warning << perInspector.arg(0) << true;
+        << QStringList() << 1 << 3 << true << warning << perInspector.arg(0) << QStringList();
     QTest::newRow("tab 2, per inspector, answered No")
-        << six << 1 << 3 << false << warning << perInspector.arg(6) << false;
+        << six << 1 << 3 << false << warning << perInspector.arg(6) << QStringList();
     QTest::newRow("tab 2, per inspector and class, 3/1/2 inspectors")
         << six << 1 << 4 << true << warning
         << u"検査員毎に全工事区分の集計・印刷をします。\rこの集計には、大変時間がかかります。\r\r"
            u"本当に印刷しますか。\r途中で、印刷の中止は出来ません。\r"
            u"尚、集計・印刷は[ 12回程 ]繰り返されます。"_s
-        << true;
+        << perClass;
     QTest::newRow("tab 3, by class")
-        << six << 2 << 1 << true << message << u"集計が６回繰り返されます。"_s << true;
+        << six << 2 << 1 << true << message << u"集計が６回繰り返されます。"_s
+        << QStringList{u"工事区分別の年間集計"_s};
     QTest::newRow("tab 3, by inspector and class, five inspectors")
         << QStringList{u"土木"_s, u"土木"_s, u"建築"_s, u"設備"_s, u"設備"_s} << 2 << 2 << true
         << warning
         << u"検査員別、工事区分別の集計・印刷をします。\rこの集計には、大変時間がかかります。\r\r"
            u"本当に印刷しますか。\r\r途中で、印刷の中止は出来ません。\r"
            u"尚、集計は[ 30回 ]繰り返されます。"_s
-        << true;
+        << QStringList{u"検査員別、工事区分別の年間集計"_s};
 }
 
 void TestReports::menuConfirmations() {
@@ -632,7 +671,7 @@ void TestReports::menuConfirmations() {
     QFETCH(bool, answer);
     QFETCH(int, kind);
     QFETCH(QString, text);
-    QFETCH(bool, thenNotAvailable);
+    QFETCH(QStringList, subtitles);
 
     ScopedClock clock(Today);
     LedgerFolder f;
@@ -655,11 +694,12 @@ void TestReports::menuConfirmations() {
     QVERIFY(!prompter.prompts.isEmpty());
     QCOMPARE(int(prompter.prompts.first().kind), kind);
     QCOMPARE(prompter.prompts.first().text, text);
-    QStringList expected{text};
-    if (thenNotAvailable)
-        expected << PrintMenu::notAvailableText();
-    QCOMPARE(prompter.texts(), expected);
-    QCOMPARE(previewer.count(), 0);
+    QCOMPARE(prompter.texts(), QStringList{text});
+    // One preview per run of the series, each with its own subtitle.
+    QStringList shownSubtitles;
+    for (const RecordingPreviewer::Shown &shown : previewer.shown)
+        shownSubtitles << shown.page.caption(tab == 1 ? u"QRLabel73"_s : u"QRLabel113"_s);
+    QCOMPARE(shownSubtitles, subtitles);
     QVERIFY(m.menu.isVisible());
 }
 

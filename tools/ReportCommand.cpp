@@ -169,7 +169,10 @@ std::optional<QString> parse(const QStringList &args, Options &options) {
 }
 
 bool writePage(Page page, const QString &yearLabel, const Options &options,
-               const ReportRows &rows) {
+               const ReportRows &rows, const QList<QPair<QString, QString>> &captions = {}) {
+    // The title or subtitle first, then the year label, as the menu's run sets them.
+    for (const auto &[label, text] : captions)
+        page.setCaption(label, text);
     page.setCaption(yearLabel, yearText(options.year));
     if (!writePdf(page, rows, options.pdf, Clock::current().today())) {
         complain(u"PDF ファイルを書き込めません: "_s + shown(options.pdf));
@@ -192,7 +195,8 @@ int runStatistical(const ReportForm &form, Database &db, Query &temp, const Opti
             .arg(form.key, yearText(options.year), form.tableName)
             .arg(table.rows().rowCount()));
     if (!options.pdf.isEmpty() &&
-        !writePage(*makeReportPage(form.pageName), form.yearLabel, options, table.rows()))
+        !writePage(*makeReportPage(form.pageName), form.yearLabel, options, table.rows(),
+                   form.captions))
         return kFailed;
     return kDone;
 }
