@@ -1,5 +1,7 @@
 #include "PageRenderer.h"
 
+#include <QFontMetricsF>
+
 #include "Formats.h"
 #include "ReportFonts.h"
 
@@ -81,11 +83,28 @@ void paintBand(QPainter &painter, const Scale &scale, const Band &band, const QP
         painter.setFont(fontFor(e.font));
         const bool data = e.kind == Element::Kind::Field || e.kind == Element::Kind::Expression;
         if (data) {
-            // A value wider than its column is cut at the column's sides, as a table cell
-            // is, but never at its top or bottom.
+            // A value wider than its column is drawn narrower, down to 60 % of its width,
+            // so that no digit of an amount is lost; only what is wider still is cut at the
+            // column's sides, as a table cell is, but never at its top or bottom.
             painter.save();
             painter.setClipRect(at.adjusted(0, -at.height(), 0, at.height()));
-            painter.drawText(at, int(e.alignment) | Qt::TextSingleLine | Qt::TextDontClip, text);
+            const double needed = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(text);
+            const double squeeze = needed > at.width() && needed > 0
+                                       ? std::max(0.6, at.width() / needed)
+                                       : 1.0;
+            if (squeeze < 1.0) {
+                // Scale about the cell's left edge, widening the cell by the inverse so that
+                // the alignment inside it stays as designed.
+                painter.translate(at.left(), 0);
+                painter.scale(squeeze, 1.0);
+                painter.translate(-at.left(), 0);
+                const QRectF wide(at.left(), at.top(), at.width() / squeeze, at.height());
+                painter.drawText(wide, int(e.alignment) | Qt::TextSingleLine | Qt::TextDontClip,
+                                 text);
+            } else {
+                painter.drawText(at, int(e.alignment) | Qt::TextSingleLine | Qt::TextDontClip,
+                                 text);
+            }
             painter.restore();
         } else {
             painter.drawText(at, int(e.alignment) | Qt::TextDontClip, text);

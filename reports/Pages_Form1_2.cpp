@@ -71,10 +71,9 @@ Page makeQuickRep1() {
         Element::field(QRectF(nameRight + pad, line, captionRight - nameRight - 2 * pad, line),
                        u"見出しp"_s, textFont, right));
     // Amounts run to nine digits in a month and ten in a year. The fixed-pitch Gothic has
-    // the narrower digits of the two installed Gothic faces, and the values sit closer to
-    // the rules than the texts, so that such amounts keep every digit in their column.
-    // Ten digits (a year of the whole office) do not fit the row total's column at 9 point
-    // in that face either: that one amount is set half a point smaller.
+    // the narrower digits of the two installed Gothic faces and lines the digits up, and
+    // the values sit closer to the rules than the texts; an amount wider than its column
+    // still (a year of the whole office) is drawn narrower by the renderer, never cut.
     const FontSpec valueFont{u"ＭＳ ゴシック"_s, 9};
     const double valuePad = 0.3;
     const QString mask = u"#,##0"_s;
@@ -91,7 +90,7 @@ Page makeQuickRep1() {
         if (m > 0)
             detail.add(Element::verticalRule(x, 0, rowHeight, 1));
     }
-    addValueColumn(totalLeft, width - totalLeft, u"横計"_s, 8.5);
+    addValueColumn(totalLeft, width - totalLeft, u"横計"_s, 9);
     detail.add(Element::horizontalRule(nameRight, line, width - nameRight, 1));
     detail.add(Element::verticalRule(nameRight, 0, rowHeight, 2));
     detail.add(Element::verticalRule(captionRight, 0, rowHeight, 2));

@@ -106,6 +106,7 @@ private slots:
     void rowsBreakOntoNextPage();
     void columnHeaderFollowsFirstRowOfPage();
     void sameLayoutOnAnyResolution();
+    void wideAmountKeepsEveryDigit();
     void registers_data();
     void registers();
     void unwritableFile();
@@ -515,6 +516,29 @@ void TestPages::columnHeaderFollowsFirstRowOfPage() {
                                              QRegularExpression::DotMatchesEverythingOption);
         QVERIFY2(text.contains(note), qPrintable(text));
     }
+}
+
+void TestPages::wideAmountKeepsEveryDigit() {
+    // A ten-digit amount in a column too narrow for it at its size is drawn narrower, not cut.
+    Page page(u"narrow"_s, u"narrow"_s);
+    Band detail(Band::Kind::Detail, 8, Band::AllSides);
+    detail.add(Element::field(QRectF(0, 0, 15, 8), u"横計p"_s, FontSpec::gothic(9),
+                              Qt::AlignRight | Qt::AlignVCenter, u"#,##0"_s));
+    page.addBand(detail);
+    ReportRows rows;
+    rows.columns = {u"横計p"_s};
+    rows.rows << QVariantList{qlonglong(4703938900)};
+    const QString file = m_dir.filePath(u"narrow.pdf"_s);
+    QVERIFY(writePdf(page, rows, file, QDate(2026, 12, 11)));
+    // The whole word lies inside its cell, 10 mm to 25 mm from the paper's edge (28.3 pt
+    // to 70.9 pt): a cut value would start left of the cell.
+    const QString html = runTool(u"pdftotext"_s, {u"-bbox"_s, file, u"-"_s});
+    static const QRegularExpression word(
+        uR"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">4,703,938,900</word>)re"_s);
+    const auto m = word.match(html);
+    QVERIFY2(m.hasMatch(), qPrintable(html));
+    QVERIFY2(m.captured(1).toDouble() >= 28.0, qPrintable(m.captured(1)));
+    QVERIFY2(m.captured(2).toDouble() <= 71.2, qPrintable(m.captured(2)));
 }
 
 void TestPages::sameLayoutOnAnyResolution() {
