@@ -35,10 +35,10 @@ struct Scale {
     }
 };
 
-QFont fontFor(const FontSpec &spec) {
-    QFont font(spec.face);
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+QFont fontFor(const FontSpec &wanted) {
+    QFont font(wanted.face);
+    font.setPointSizeF(wanted.pointSize);
+    font.setBold(wanted.bold);
     return font;
 }
 
