@@ -120,6 +120,9 @@ private:
     void setFirstTabState();
     void updateStatusDate();
     void moveListTo(const QString &idText);
+    void writeCurrentCase(const QPoint &at,
+                          const std::function<QStringList(const QString &id)> &lines,
+                          const QString &done);
     QString receiptNumber(qint64 seq, const QString &book, qint64 start) const;
 
     Database m_db;

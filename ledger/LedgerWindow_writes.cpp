@@ -116,71 +116,57 @@ void LedgerWindow::Dat_Append()
     Prompter::message(QStringLiteral("台帳に新規登録しました"), at, this);
 }
 
-void LedgerWindow::Dat_Edit()
+// The three writes into the list's current row: the construction name must be there; the
+// question names the row; the statement is guarded and ends in the operation's message.
+void LedgerWindow::writeCurrentCase(const QPoint &at,
+                                    const std::function<QStringList(const QString &id)> &lines,
+                                    const QString &done)
 {
-    const QPoint at = dialogPos(ReceptionX, EditY);
     if (SqlText::trimBlanks(boxText(QStringLiteral("Edit6"))).isEmpty()) {
         Prompter::message(NoName, at, this);
         return;
     }
-    const QString inspector = tabText();
-    const QString trade = m_label26->text();
     try {
         const QString id = m_list.fieldText(QStringLiteral("ID"));
         if (!Prompter::ask(QStringLiteral("修正対象の ID は[ ") + id
                                + QStringLiteral(" ]です。\r\rいいですか？"),
                            at, this))
             return;
-        m_db.execLines(LedgerStatements::editLines(boxTextsOf(m_boxes), m_yearBox->currentText(),
-                                                   inspector, trade, id));
+        m_db.execLines(lines(id));
     } catch (const EngineError &) {
         Prompter::message(EditFailed, at, this);
         return;
     }
     RefreshList();
-    Prompter::message(QStringLiteral("台帳を修正登録しました"), at, this);
+    Prompter::message(done, at, this);
+}
+
+void LedgerWindow::Dat_Edit()
+{
+    // The inspector and trade are taken before the question, as the tab shows them.
+    const QString inspector = tabText();
+    const QString trade = m_label26->text();
+    writeCurrentCase(
+        dialogPos(ReceptionX, EditY),
+        [&](const QString &id) {
+            return LedgerStatements::editLines(boxTextsOf(m_boxes), m_yearBox->currentText(),
+                                               inspector, trade, id);
+        },
+        QStringLiteral("台帳を修正登録しました"));
 }
 
 void LedgerWindow::Dat_EditResult()
 {
-    const QPoint at = dialogPos(ReceptionX, ResultY);
-    if (SqlText::trimBlanks(boxText(QStringLiteral("Edit6"))).isEmpty()) {
-        Prompter::message(NoName, at, this);
-        return;
-    }
-    try {
-        const QString id = m_list.fieldText(QStringLiteral("ID"));
-        if (!Prompter::ask(QStringLiteral("修正対象の ID は[ ") + id
-                               + QStringLiteral(" ]です。\r\rいいですか？"),
-                           at, this))
-            return;
-        m_db.execLines(LedgerStatements::resultLines(boxTextsOf(m_boxes), id));
-    } catch (const EngineError &) {
-        Prompter::message(EditFailed, at, this);
-        return;
-    }
-    RefreshList();
-    Prompter::message(QStringLiteral("台帳を上書登録しました"), at, this);
+    writeCurrentCase(
+        dialogPos(ReceptionX, ResultY),
+        [&](const QString &id) { return LedgerStatements::resultLines(boxTextsOf(m_boxes), id); },
+        QStringLiteral("台帳を上書登録しました"));
 }
 
 void LedgerWindow::Dat_EditDispatch()
 {
-    const QPoint at = dialogPos(ReceptionX, ResultY);
-    if (SqlText::trimBlanks(boxText(QStringLiteral("Edit6"))).isEmpty()) {
-        Prompter::message(NoName, at, this);
-        return;
-    }
-    try {
-        const QString id = m_list.fieldText(QStringLiteral("ID"));
-        if (!Prompter::ask(QStringLiteral("修正対象の ID は[ ") + id
-                               + QStringLiteral(" ]です。\r\rいいですか？"),
-                           at, this))
-            return;
-        m_db.execLines(LedgerStatements::dispatchLines(boxTextsOf(m_boxes), id));
-    } catch (const EngineError &) {
-        Prompter::message(EditFailed, at, this);
-        return;
-    }
-    RefreshList();
-    Prompter::message(QStringLiteral("台帳を上書登録しました"), at, this);
+    writeCurrentCase(
+        dialogPos(ReceptionX, ResultY),
+        [&](const QString &id) { return LedgerStatements::dispatchLines(boxTextsOf(m_boxes), id); },
+        QStringLiteral("台帳を上書登録しました"));
 }
