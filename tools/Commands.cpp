@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "Console.h"
+
 #include "EngineError.h"
 #include "LedgerFile.h"
 #include "ReportCommand.h"
@@ -10,33 +12,17 @@
 #include <QFileInfo>
 #include <QList>
 
-#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
-
-// In the console's own encoding, so that Japanese reads right on Windows too.
-void print(FILE *stream, const QString &text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
-    std::fflush(stream);
-}
-
-void say(const QString &text) {
-    print(stdout, text);
-}
-void complain(const QString &text) {
-    print(stderr, text);
-}
-
-QString shown(const QString &path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-}
+using Console::complain;
+using Console::say;
+using Console::shown;
+constexpr int kDone = Console::Done;
+constexpr int kFailed = Console::Failed;
+constexpr int kUsage = Console::Usage;
 
 struct Subcommand {
     QString name;

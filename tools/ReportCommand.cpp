@@ -1,4 +1,6 @@
 // `kensa report`: the print menu's runs without a window. The same aggregation code and
+
+#include "Console.h"
 // the same pages as the menu: the report table is rewritten exactly as the menu would
 // rewrite it, and the page is written as a PDF file when asked for.
 #include "ReportCommand.h"
@@ -19,32 +21,18 @@
 #include <QFileInfo>
 #include <QMap>
 
-#include <cstdio>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
-
-void print(FILE *stream, const QString &text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
-    std::fflush(stream);
-}
-void say(const QString &text) {
-    print(stdout, text);
-}
-void complain(const QString &text) {
-    print(stderr, text);
-}
-
-QString shown(const QString &path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-}
+using Console::complain;
+using Console::say;
+using Console::shown;
+constexpr int kDone = Console::Done;
+constexpr int kFailed = Console::Failed;
+constexpr int kUsage = Console::Usage;
 
 const QString Synopsis = u"report FORM [--year FY] [--db FILE] [--pdf FILE]"_s
                          u" [--inspector NAME] [--month M] [--band B] [--sort N]"_s
