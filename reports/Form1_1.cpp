@@ -9,11 +9,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace Form1_1 {
 
 namespace {
-const QString SelectCount = u"SELECT Count(検査区分) as A FROM 10工事検査台帳 "_s;
+using namespace RunConventions;
 const QString TotalMark = u"<合計>"_s;
-
-// April to March: the order of the table's value columns.
-constexpr int FiscalMonths[12] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3};
 
 // The statement's condition parts after the year, with their own blanks.
 QString tradePart(const QString &trade) {
@@ -22,27 +19,7 @@ QString tradePart(const QString &trade) {
 
 // Opens one counting statement on ADOQuery_Temp and reads A as text.
 QString readCount(Query &temp, const QString &statement) {
-    temp.close();
-    temp.open(statement);
-    const QString count = temp.text(u"A"_s);
-    temp.close();
-    return count;
-}
-
-// Thirteen quoted values on three lines (four, four, five), each followed by a comma
-// except, when commaAfterLast is false, the very last.
-void addValueLines(QStringList &lines, const QStringList &values, bool commaAfterLast) {
-    const int sizes[3] = {4, 4, 5};
-    int at = 0;
-    for (int n = 0; n < 3; ++n) {
-        QString line;
-        for (int i = 0; i < sizes[n]; ++i, ++at) {
-            line += SqlText::quote(values.value(at));
-            if (at < 12 || commaAfterLast)
-                line += u',';
-        }
-        lines.append(line);
-    }
+    return readAliases(temp, statement, {u"A"_s}).at(0);
 }
 
 // The thirteen figures of one row, months 1 … 12 by calendar and the row total, put in
@@ -82,9 +59,9 @@ QStringList insertLines(const QString &trade, const QStringList &counts,
         SqlText::quote(trade) + u',',
         SqlText::quote(u"件数"_s) + u',',
     };
-    addValueLines(lines, counts, true);
+    addMonthValueLines(lines, counts, true);
     lines.append(SqlText::quote(u"(%)"_s) + u',');
-    addValueLines(lines, percents, false);
+    addMonthValueLines(lines, percents, false);
     lines.append(u")"_s);
     return lines;
 }

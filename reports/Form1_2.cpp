@@ -12,15 +12,13 @@ namespace Form1_2 {
 
 namespace {
 
-const QString Select = u"SELECT Count(検査区分) as A,Sum(請負金額) as B FROM 10工事検査台帳 "_s;
+using namespace RunConventions;
 const QString CountMark = u"件数"_s;
 const QString AmountMark = u"金額"_s;
 const QString TotalMark = u"<合計>"_s;
 const QString TotalFiller = u"****"_s;
 const QString SubtotalMark = u"小計"_s;
 
-// April to March: the order of the table's value columns.
-constexpr int FiscalMonths[12] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3};
 
 // The year part comes with one or three blanks after AND, depending on the statement.
 enum class Blanks { One, Three };
@@ -44,29 +42,10 @@ QString figurePart(Figure figure) {
 // Opens one statement on ADOQuery_Temp and reads the one figure it is for: the count as
 // read, the amount through AmountText.
 QString readFigure(Query &temp, Figure figure, const QString &statement) {
-    temp.close();
-    temp.open(statement);
-    const QString value =
-        figure == Figure::Count ? temp.text(u"A"_s) : AmountText(temp.text(u"B"_s));
-    temp.close();
-    return value;
+    const QStringList ab = readAliases(temp, statement, {u"A"_s, u"B"_s});
+    return figure == Figure::Count ? ab.at(0) : AmountText(ab.at(1));
 }
 
-// Thirteen quoted values on three lines (four, four, five), each followed by a comma
-// except, when commaAfterLast is false, the very last.
-void addValueLines(QStringList &lines, const QStringList &values, bool commaAfterLast) {
-    const int sizes[3] = {4, 4, 5};
-    int at = 0;
-    for (int size : sizes) {
-        QString line;
-        for (int i = 0; i < size; ++i, ++at) {
-            line += SqlText::quote(values.value(at));
-            if (at < 12 || commaAfterLast)
-                line += u',';
-        }
-        lines.append(line);
-    }
-}
 
 // One row's thirteen counts and thirteen amounts, read month 1 … 12 by calendar and then
 // for the year, and put in the table's order (April … March, year).
@@ -98,7 +77,7 @@ RowFigures readRow(Query &temp, const std::function<QString(Figure, int)> &state
 
 QString inspectorStatement(Figure figure, int month, const QString &fiscalYear,
                            const QString &inspector) {
-    return Select + monthPart(month) + yearPart(fiscalYear, Blanks::Three) + figurePart(figure) +
+    return SelectCountSum + monthPart(month) + yearPart(fiscalYear, Blanks::Three) + figurePart(figure) +
            u" AND (検査員="_s + SqlText::quote(inspector) + u"))"_s;
 }
 
@@ -106,12 +85,12 @@ QString tradeStatement(Figure figure, int month, const QString &fiscalYear, cons
     // Only the year's amount has three blanks before its year part.
     const Blanks blanks =
         month == WholeYear && figure == Figure::Amount ? Blanks::Three : Blanks::One;
-    return Select + monthPart(month) + yearPart(fiscalYear, blanks) + figurePart(figure) +
+    return SelectCountSum + monthPart(month) + yearPart(fiscalYear, blanks) + figurePart(figure) +
            u" AND (職種区分="_s + SqlText::quote(trade) + u"))"_s;
 }
 
 QString totalStatement(Figure figure, int month, const QString &fiscalYear) {
-    return Select + monthPart(month) + yearPart(fiscalYear, Blanks::Three) + figurePart(figure) +
+    return SelectCountSum + monthPart(month) + yearPart(fiscalYear, Blanks::Three) + figurePart(figure) +
            u")"_s;
 }
 
@@ -129,9 +108,9 @@ QStringList insertLines(const QString &inspector, const QString &trade, const QS
         SqlText::quote(trade) + u',',
         SqlText::quote(CountMark) + u',',
     };
-    addValueLines(lines, counts, true);
+    addMonthValueLines(lines, counts, true);
     lines.append(SqlText::quote(AmountMark) + u',');
-    addValueLines(lines, amounts, false);
+    addMonthValueLines(lines, amounts, false);
     lines.append(u")"_s);
     return lines;
 }

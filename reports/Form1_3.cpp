@@ -12,14 +12,12 @@ namespace Form1_3 {
 
 namespace {
 
-const QString Select = u"SELECT Count(検査区分) as A,Sum(請負金額) as B FROM 10工事検査台帳 "_s;
+using namespace RunConventions;
 const QString TotalMark = u"<合計>"_s;
 const QString SubtotalMark = u"<小計>"_s;
 const QString SubtotalInspector = u" ****"_s;
 const QString SubtotalTrade = u" "_s;
 
-// April to March: the order of the rows.
-constexpr int FiscalMonths[12] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3};
 
 // The year part comes with one or three blanks after AND, depending on the statement.
 enum class Blanks { One, Three };
@@ -46,19 +44,15 @@ QString closingPart(Figure figure) {
 
 QString monthStatement(Figure figure, const QString &constructionClass, int month,
                        const QString &fiscalYear, Blanks blanks) {
-    return Select + classAndMonthPart(constructionClass, month) + yearPart(fiscalYear, blanks) +
+    return SelectCountSum + classAndMonthPart(constructionClass, month) + yearPart(fiscalYear, blanks) +
            closingPart(figure);
 }
 
 // Opens one statement on ADOQuery_Temp and reads the one figure it is for: the count as
 // read, the amount through AmountText.
 QString readFigure(Query &temp, Figure figure, const QString &statement) {
-    temp.close();
-    temp.open(statement);
-    const QString value =
-        figure == Figure::Count ? temp.text(u"A"_s) : AmountText(temp.text(u"B"_s));
-    temp.close();
-    return value;
+    const QStringList ab = readAliases(temp, statement, {u"A"_s, u"B"_s});
+    return figure == Figure::Count ? ab.at(0) : AmountText(ab.at(1));
 }
 
 // Seven counts and seven amounts of one row: each class in class order, then all classes.
@@ -128,7 +122,7 @@ QString inspectorStatement(Figure figure, const QString &constructionClass, int 
     // The row total names the inspector column in parentheses.
     const QString inspectorPart =
         constructionClass.isEmpty() ? u" AND ((検査員)="_s : u" AND (検査員="_s;
-    return Select + classAndMonthPart(constructionClass, month) + inspectorPart +
+    return SelectCountSum + classAndMonthPart(constructionClass, month) + inspectorPart +
            SqlText::quote(inspector) + u")"_s + yearPart(fiscalYear, Blanks::One) +
            closingPart(figure);
 }

@@ -9,17 +9,13 @@ using namespace Qt::Literals::StringLiterals;
 namespace Form1_5 {
 
 namespace {
-const QString CountThenSum =
-    u"SELECT Count(検査区分) as A,Sum(請負金額) as B FROM 10工事検査台帳 "_s;
-const QString SumThenCount =
-    u"SELECT Sum(請負金額) as B,Count(検査区分) as A FROM 10工事検査台帳 "_s;
+using namespace RunConventions;
+
+
 const QString PassedInYear = u"WHERE ((合格月>0)"_s;
 const QString TotalMark = u"<合計>"_s;
 const QString SubtotalMark = u"<小計>"_s;
 const QString Filler = u"****"_s;
-
-// April to March: the order of an inspector's month rows.
-constexpr int FiscalMonths[12] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3};
 
 // The closing part that picks the set's inspection classes.
 QString classPart(Set set) {
@@ -49,11 +45,9 @@ QString setStatement(const QString &select, const QString &passPart, Set set,
 
 // Opens one statement on ADOQuery_Temp and adds its count A and its amount B.
 void readSet(Query &temp, const QString &statement, Figures &figures) {
-    temp.close();
-    temp.open(statement);
-    figures.counts.append(temp.text(u"A"_s));
-    figures.amounts.append(AmountText(temp.text(u"B"_s)));
-    temp.close();
+    const QStringList ab = readAliases(temp, statement, {u"A"_s, u"B"_s});
+    figures.counts.append(ab.at(0));
+    figures.amounts.append(AmountText(ab.at(1)));
 }
 
 template <typename StatementOf> Figures readFigures(Query &temp, StatementOf statementOf) {
@@ -86,19 +80,19 @@ QStringList insertLines(bool withMonth, const QStringList &texts, const Figures 
 QString monthStatement(Set set, int month, const QString &inspector, const QString &fiscalYear) {
     const QString passPart =
         month == 0 ? PassedInYear : u"WHERE ((合格月="_s + QString::number(month) + u")"_s;
-    return setStatement(SumThenCount, passPart, set, u"検査員"_s, inspector, fiscalYear);
+    return setStatement(SelectSumCount, passPart, set, u"検査員"_s, inspector, fiscalYear);
 }
 
 QString inspectorStatement(Set set, const QString &inspector, const QString &fiscalYear) {
-    return setStatement(CountThenSum, PassedInYear, set, u"検査員"_s, inspector, fiscalYear);
+    return setStatement(SelectCountSum, PassedInYear, set, u"検査員"_s, inspector, fiscalYear);
 }
 
 QString tradeStatement(Set set, const QString &trade, const QString &fiscalYear) {
-    return setStatement(CountThenSum, PassedInYear, set, u"職種区分"_s, trade, fiscalYear);
+    return setStatement(SelectCountSum, PassedInYear, set, u"職種区分"_s, trade, fiscalYear);
 }
 
 QString totalStatement(Set set, const QString &fiscalYear) {
-    return setStatement(SumThenCount, PassedInYear, set, QString(), QString(), fiscalYear);
+    return setStatement(SelectSumCount, PassedInYear, set, QString(), QString(), fiscalYear);
 }
 
 QStringList monthRowInsertLines(const QString &month, const QString &inspector,

@@ -11,8 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace Form2_1 {
 
 namespace {
-const QString SelectScores =
-    u"SELECT Sum(評定合計) as A,Count(評定合計) as B,Avg(評定合計) as C FROM 10工事検査台帳 "_s;
+using RunConventions::SelectScores;
 const QString TotalMark = u"<合計>"_s;
 
 QString bandPart(const SummaryBand &band) {
@@ -31,11 +30,8 @@ struct BandResult {
 
 // Opens one band's statement on ADOQuery_Temp and reads its count B and average C.
 BandResult readBand(Query &temp, const QString &statement) {
-    temp.close();
-    temp.open(statement);
-    BandResult result{temp.text(u"B"_s), temp.text(u"C"_s)};
-    temp.close();
-    return result;
+    const QStringList bc = RunConventions::readAliases(temp, statement, {u"B"_s, u"C"_s});
+    return {bc.at(0), bc.at(1)};
 }
 } // namespace
 

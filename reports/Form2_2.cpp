@@ -13,8 +13,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace Form2_2 {
 
 namespace {
-const QString SelectScores =
-    u"SELECT Sum(評定合計) as A,Count(評定合計) as B,Avg(評定合計) as C FROM 10工事検査台帳 "_s;
+using RunConventions::SelectScores;
 const QString UpdateHead = u"UpDate 41工事成績評定点集計表"_s;
 
 // The rank's bounds, with their own blanks: " AND (評定合計<100) And (評定合計>=85)".
@@ -62,13 +61,9 @@ QStringList updateLines(const QString &column, const QString &value, int id) {
 
 // Opens one statement on ADOQuery_Temp and reads the sum, the number and the average.
 RankFigures readFigures(Query &temp, const QString &statement) {
-    temp.close();
-    temp.open(statement);
-    const QString sum = temp.text(u"A"_s);
-    const QString number = temp.text(u"B"_s);
-    const QString average = temp.text(u"C"_s);
-    temp.close();
-    return figuresFrom(sum, number, average);
+    const QStringList abc =
+        RunConventions::readAliases(temp, statement, {u"A"_s, u"B"_s, u"C"_s});
+    return figuresFrom(abc.at(0), abc.at(1), abc.at(2));
 }
 } // namespace
 

@@ -11,7 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace Form3_1 {
 
 namespace {
-const QString Select = u"SELECT Count(検査区分) as A,Sum(請負金額) as B FROM 10工事検査台帳 "_s;
+using RunConventions::SelectCountSum;
 const QString Completion = u"完成検査"_s;
 const QString Settlement = u"清算出来高検査"_s;
 const QString ByTheSections = u"各課執行"_s;
@@ -70,11 +70,8 @@ struct CountAndAmount {
     QString amount;
 };
 CountAndAmount read(Query &temp, const QString &statement) {
-    temp.close();
-    temp.open(statement);
-    CountAndAmount result{temp.text(u"A"_s), AmountText(temp.text(u"B"_s))};
-    temp.close();
-    return result;
+    const QStringList ab = RunConventions::readAliases(temp, statement, {u"A"_s, u"B"_s});
+    return {ab.at(0), AmountText(ab.at(1))};
 }
 
 ClassCounts countRow(Query &temp, const RowKey &row, const QString &fiscalYear) {
@@ -109,7 +106,7 @@ QString sectionListStatement() {
 
 QString classStatement(const RowKey &row, const QString &inspectionClass,
                        const QString &fiscalYear) {
-    QString s = Select + classFirst(inspectionClass);
+    QString s = SelectCountSum + classFirst(inspectionClass);
     if (!row.summary)
         s += sectionAnd(row.section);
     s += Passed;
@@ -121,11 +118,11 @@ QString classStatement(const RowKey &row, const QString &inspectionClass,
 
 QString totalCountStatement(const RowKey &row, const QString &fiscalYear) {
     const QString first = row.summary ? PassedFirst : sectionFirst(row.section) + Passed;
-    return Select + first + scopeParts(row) + yearClosing(fiscalYear);
+    return SelectCountSum + first + scopeParts(row) + yearClosing(fiscalYear);
 }
 
 QString designStatement(const RowKey &row, const QString &fiscalYear) {
-    QString s = Select + completionFirst();
+    QString s = SelectCountSum + completionFirst();
     if (!row.summary)
         s += sectionAnd(row.section);
     s += Passed;

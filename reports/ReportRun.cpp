@@ -7,6 +7,7 @@
 #include "Previewer.h"
 #include "ReportPages.h"
 #include "SharedState.h"
+#include "SqlText.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,6 +23,34 @@ void LedgerProgress::step() {
 void LedgerProgress::end() {
     m_ledger.ProgressDisplay(0, m_maximum);
 }
+
+namespace RunConventions {
+
+QStringList readAliases(Query &temp, const QString &statement, const QStringList &aliases) {
+    temp.close();
+    temp.open(statement);
+    QStringList values;
+    for (const QString &alias : aliases)
+        values << temp.text(alias);
+    temp.close();
+    return values;
+}
+
+void addMonthValueLines(QStringList &lines, const QStringList &values, bool commaAfterLast) {
+    const int sizes[3] = {4, 4, 5};
+    int at = 0;
+    for (int size : sizes) {
+        QString line;
+        for (int i = 0; i < size; ++i, ++at) {
+            line += SqlText::quote(values.value(at));
+            if (at < 12 || commaAfterLast)
+                line += u',';
+        }
+        lines.append(line);
+    }
+}
+
+} // namespace RunConventions
 
 QString AmountText(const QString &sumText) {
     return sumText.isEmpty() ? u"0"_s : sumText;

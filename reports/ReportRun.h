@@ -80,6 +80,31 @@ public:
     void Calc_Form3_1AllSections(ReportContext &context);
 };
 
+// The conventions every aggregation shares.
+namespace RunConventions {
+
+// April to March: the order of the month columns and month rows.
+inline constexpr int FiscalMonths[12] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3};
+
+// The select parts, each ending in one blank.
+inline const QString SelectCount =
+    QStringLiteral("SELECT Count(検査区分) as A FROM 10工事検査台帳 ");
+inline const QString SelectCountSum =
+    QStringLiteral("SELECT Count(検査区分) as A,Sum(請負金額) as B FROM 10工事検査台帳 ");
+inline const QString SelectSumCount =
+    QStringLiteral("SELECT Sum(請負金額) as B,Count(検査区分) as A FROM 10工事検査台帳 ");
+inline const QString SelectScores = QStringLiteral(
+    "SELECT Sum(評定合計) as A,Count(評定合計) as B,Avg(評定合計) as C FROM 10工事検査台帳 ");
+
+// Opens one statement on ADOQuery_Temp, reads the named results as text and closes it.
+QStringList readAliases(Query &temp, const QString &statement, const QStringList &aliases);
+
+// Thirteen quoted values (twelve months and the row total) on three lines of four, four
+// and five, each followed by a comma except, when commaAfterLast is false, the very last.
+void addMonthValueLines(QStringList &lines, const QStringList &values, bool commaAfterLast);
+
+} // namespace RunConventions
+
 // A sum as written into a report table: an empty sum (no case) gives "0".
 QString AmountText(const QString &sumText);
 
