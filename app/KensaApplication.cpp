@@ -3,8 +3,7 @@
 #include "EngineError.h"
 #include "Prompter.h"
 
-bool KensaApplication::notify(QObject *receiver, QEvent *event)
-{
+bool KensaApplication::notify(QObject *receiver, QEvent *event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const EngineError &e) {

@@ -16,8 +16,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     KensaApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kensa-ledger"));
     QApplication::setApplicationDisplayName(QStringLiteral("工事検査台帳"));
@@ -30,13 +29,13 @@ int main(int argc, char **argv)
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtJapanese);
 
-    LedgerWindow ledger;                    // Form1
-    NumericKeypad keypad;                   // Form7
-    CalendarWindow calendar(ledger);        // Form5
-    ReportPages pages(ledger);              // Form2, never shown
-    ChoicePicker picker(ledger);            // Form3
-    PrintMenu printMenu(ledger, pages);     // Form4
-    SettingsWindow settings(ledger);        // Form6
+    LedgerWindow ledger;                // Form1
+    NumericKeypad keypad;               // Form7
+    CalendarWindow calendar(ledger);    // Form5
+    ReportPages pages(ledger);          // Form2, never shown
+    ChoicePicker picker(ledger);        // Form3
+    PrintMenu printMenu(ledger, pages); // Form4
+    SettingsWindow settings(ledger);    // Form6
     bindFields(ledger, Assistants{&keypad, &calendar, &picker});
     QObject::connect(&ledger, &LedgerWindow::settingsRequested, &settings,
                      &SettingsWindow::openSettings);

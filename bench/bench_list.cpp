@@ -10,8 +10,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const int cases = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 5000;
     QTemporaryDir dir;
@@ -21,9 +20,9 @@ int main(int argc, char **argv)
     db.open(file);
     db.exec(QStringLiteral("BEGIN"));
     for (int i = 0; i < cases; ++i) {
-        db.exec(QStringLiteral(
-                    "INSERT INTO 10工事検査台帳 (年度,受付月,受付日,工事名,検査員,請負金額,合格年,評定合計,担当課) "
-                    "VALUES (2011,%1,'%2/01','工事%3','検査員%4',%5,%6,%7,'課%8')")
+        db.exec(QStringLiteral("INSERT INTO 10工事検査台帳 "
+                               "(年度,受付月,受付日,工事名,検査員,請負金額,合格年,評定合計,担当課) "
+                               "VALUES (2011,%1,'%2/01','工事%3','検査員%4',%5,%6,%7,'課%8')")
                     .arg(i % 12 + 1)
                     .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
                     .arg(i)
@@ -50,7 +49,8 @@ int main(int argc, char **argv)
         list.open();
     });
     time(QStringLiteral("inspector and month"), [&] {
-        list.setFilter(ListFilter::build(QStringLiteral("2011"), 3, QStringLiteral("検査員3"), 0, 0));
+        list.setFilter(
+            ListFilter::build(QStringLiteral("2011"), 3, QStringLiteral("検査員3"), 0, 0));
         list.open();
     });
     list.setFilter(ListFilter::build(QStringLiteral("2011"), 0, QString(), 12, 0));

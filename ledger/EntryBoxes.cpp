@@ -9,6 +9,7 @@ constexpr int K = EntryBox::NotCleared;
 constexpr int R = EntryBox::RightAligned;
 constexpr int P = EntryBox::Plain;
 
+// clang-format off
 QList<EntryBox> makeTable()
 {
     // name, page, caption, group, column, load, initial, flags, hint, width, row, slot,
@@ -71,16 +72,15 @@ QList<EntryBox> makeTable()
         {"Edit34", 3, "確認", "", "財務チェック", L::Column, "×", P, "", 40, 1, 6, "", ""},
     };
 }
+// clang-format on
 } // namespace
 
-const QList<EntryBox> &entryBoxes()
-{
+const QList<EntryBox> &entryBoxes() {
     static const QList<EntryBox> table = makeTable();
     return table;
 }
 
-const EntryBox *findEntryBox(const QString &name)
-{
+const EntryBox *findEntryBox(const QString &name) {
     for (const EntryBox &b : entryBoxes()) {
         if (b.name == name)
             return &b;

@@ -21,18 +21,18 @@ struct EntryBox {
         RightAligned = 8, //
     };
 
-    QString name;         // component name, e.g. "Edit14"
-    int page;             // 1, 2 or 3
-    QString caption;      // caption above the box ("" for hidden boxes)
-    QString group;        // caption over a pair of boxes, e.g. "当初工期"
-    QString column;       // ledger column the box shows
+    QString name;    // component name, e.g. "Edit14"
+    int page;        // 1, 2 or 3
+    QString caption; // caption above the box ("" for hidden boxes)
+    QString group;   // caption over a pair of boxes, e.g. "当初工期"
+    QString column;  // ledger column the box shows
     Load load;
-    QString initial;      // initial and cleared text
+    QString initial; // initial and cleared text
     int flags;
-    QString hint;         // fixed tooltip
-    int width;            // pixels
-    int row;              // layout row on its page (0 or 1)
-    int slot;             // position within the row, left to right
+    QString hint;          // fixed tooltip
+    int width;             // pixels
+    int row;               // layout row on its page (0 or 1)
+    int slot;              // position within the row, left to right
     QString captionButton; // component name of a caption drawn as a flat button
     QString captionHint;   // that button's hint
 

@@ -3,28 +3,25 @@
 #include "Formats.h"
 #include "LedgerDataset.h"
 
-LedgerGridModel::LedgerGridModel(LedgerDataset &dataset, QList<GridColumn> columns,
-                                 QObject *parent)
-    : QAbstractTableModel(parent), m_dataset(dataset), m_columns(std::move(columns))
-{
+LedgerGridModel::LedgerGridModel(LedgerDataset &dataset, QList<GridColumn> columns, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_dataset(dataset)
+    , m_columns(std::move(columns)) {
     connect(&m_dataset, &LedgerDataset::rowsReset, this, [this] {
         beginResetModel();
         endResetModel();
     });
 }
 
-int LedgerGridModel::rowCount(const QModelIndex &parent) const
-{
+int LedgerGridModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : m_dataset.recordCount();
 }
 
-int LedgerGridModel::columnCount(const QModelIndex &parent) const
-{
+int LedgerGridModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
-QVariant LedgerGridModel::data(const QModelIndex &index, int role) const
-{
+QVariant LedgerGridModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.column() >= m_columns.size())
         return {};
     const GridColumn &c = m_columns.at(index.column());
@@ -36,8 +33,8 @@ QVariant LedgerGridModel::data(const QModelIndex &index, int role) const
         return c.colour.isValid() ? QVariant(c.colour) : QVariant();
     case Qt::TextAlignmentRole: {
         const QVariant v = m_dataset.value(index.row(), c.column);
-        const bool number = v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int
-                            || v.typeId() == QMetaType::Double;
+        const bool number = v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int ||
+                            v.typeId() == QMetaType::Double;
         return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     default:
@@ -45,8 +42,7 @@ QVariant LedgerGridModel::data(const QModelIndex &index, int role) const
     }
 }
 
-QVariant LedgerGridModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant LedgerGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     const GridColumn &c = m_columns.at(section);
@@ -57,8 +53,7 @@ QVariant LedgerGridModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-Qt::ItemFlags LedgerGridModel::flags(const QModelIndex &index) const
-{
+Qt::ItemFlags LedgerGridModel::flags(const QModelIndex &index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
@@ -66,8 +61,7 @@ namespace {
 const QColor maroon(128, 0, 0);
 }
 
-QList<GridColumn> receptionGridColumns()
-{
+QList<GridColumn> receptionGridColumns() {
     return {
         {"ID", "", 44, {}},
         {"受付日", "", 50, {}},
@@ -84,8 +78,7 @@ QList<GridColumn> receptionGridColumns()
     };
 }
 
-QList<GridColumn> resultGridColumns()
-{
+QList<GridColumn> resultGridColumns() {
     return {
         {"ID", "", 44, {}},
         {"受付日", "", 50, {}},
@@ -106,20 +99,13 @@ QList<GridColumn> resultGridColumns()
     };
 }
 
-QList<GridColumn> dispatchGridColumns()
-{
+QList<GridColumn> dispatchGridColumns() {
     return {
-        {"ID", "", 44, {}},
-        {"受付番号", "", 72, {}},
-        {"工事番号", "", 70, {}},
-        {"工事名", "工　事　名", 240, {}},
-        {"請負業者名", "", 180, {}},
-        {"件名", "", 80, {}},
-        {"発送番号", "", 72, {}},
-        {"発送日", "", 50, {}},
-        {"公印種類", "", 100, {}},
-        {"件数", "", 40, {}},
-        {"押印数", "", 48, {}},
-        {"財務チェック", "確認", 40, {}},
+        {"ID", "", 44, {}},          {"受付番号", "", 72, {}},
+        {"工事番号", "", 70, {}},    {"工事名", "工　事　名", 240, {}},
+        {"請負業者名", "", 180, {}}, {"件名", "", 80, {}},
+        {"発送番号", "", 72, {}},    {"発送日", "", 50, {}},
+        {"公印種類", "", 100, {}},   {"件数", "", 40, {}},
+        {"押印数", "", 48, {}},      {"財務チェック", "確認", 40, {}},
     };
 }

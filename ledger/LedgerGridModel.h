@@ -11,7 +11,7 @@ struct GridColumn {
     QString column;
     QString heading; // empty: the column name
     int width;
-    QColor colour;   // invalid: the grid's own colour
+    QColor colour; // invalid: the grid's own colour
 };
 
 class LedgerGridModel : public QAbstractTableModel {

@@ -8,29 +8,24 @@ using SqlText::quoteBoxValue;
 namespace LedgerStatements {
 
 namespace {
-QString Q(const BoxTexts &b, const char *name)
-{
+QString Q(const BoxTexts &b, const char *name) {
     return quote(b.value(QString::fromLatin1(name)));
 }
-QString QBV(const BoxTexts &b, const char *name)
-{
+QString QBV(const BoxTexts &b, const char *name) {
     return quoteBoxValue(b.value(QString::fromLatin1(name)));
 }
 } // namespace
 
-qint64 sequence(bool yearHasCase, qint64 firstId, qint64 lastId)
-{
+qint64 sequence(bool yearHasCase, qint64 firstId, qint64 lastId) {
     return yearHasCase ? lastId - firstId + 1 : 0;
 }
 
-QString bookNumber(const QString &bookName, qint64 startNo, qint64 seq)
-{
+QString bookNumber(const QString &bookName, qint64 startNo, qint64 seq) {
     return bookName + QStringLiteral("%1").arg(startNo + seq, 4, 10, QLatin1Char('0'));
 }
 
 QStringList appendLines(const BoxTexts &b, const QString &receiptNo, const QString &dispatchNo,
-                        const QString &yearText, const QString &inspector, const QString &trade)
-{
+                        const QString &yearText, const QString &inspector, const QString &trade) {
     QStringList lines{QStringLiteral("Insert Into 10工事検査台帳 (")};
     lines << QStringLiteral("受付番号,") << QStringLiteral("発送番号,") << QStringLiteral("受付日,")
           << QStringLiteral("受付月,") << QStringLiteral("時間,") << QStringLiteral("工事番号,")
@@ -41,21 +36,47 @@ QStringList appendLines(const BoxTexts &b, const QString &receiptNo, const QStri
           << QStringLiteral("評定監督員,") << QStringLiteral("評定係長,")
           << QStringLiteral("評定検査員,") << QStringLiteral("評定合計,") << QStringLiteral("年度,")
           << QStringLiteral("合格年,") << QStringLiteral("合格月,") << QStringLiteral("検査員,")
-          << QStringLiteral("職種区分,") << QStringLiteral("契約区分,") << QStringLiteral("検査区分,")
-          << QStringLiteral("工事区分,") << QStringLiteral("件名,") << QStringLiteral("公印種類,")
-          << QStringLiteral("件数,") << QStringLiteral("押印数,") << QStringLiteral("財務チェック");
+          << QStringLiteral("職種区分,") << QStringLiteral("契約区分,")
+          << QStringLiteral("検査区分,") << QStringLiteral("工事区分,") << QStringLiteral("件名,")
+          << QStringLiteral("公印種類,") << QStringLiteral("件数,") << QStringLiteral("押印数,")
+          << QStringLiteral("財務チェック");
     lines << QStringLiteral(")") << QStringLiteral("VALUES (");
     const QStringList values{
-        quote(receiptNo),      quote(dispatchNo),    QBV(b, "Edit2"),  QBV(b, "Edit24"),
-        QBV(b, "Edit3"),       QBV(b, "Edit37"),     QBV(b, "Edit38"), QBV(b, "Edit6"),
-        QBV(b, "Edit36"),      QBV(b, "Edit7"),      Q(b, "Edit21"),   QBV(b, "Edit9"),
-        QBV(b, "Edit10"),      QBV(b, "Edit11"),     quote(QStringLiteral(" ")),
-        quote(QStringLiteral(" ")), QBV(b, "Edit12"), QBV(b, "Edit13"), Q(b, "Edit14"),
-        Q(b, "Edit15"),        Q(b, "Edit16"),       Q(b, "Edit17"),   quote(yearText),
-        quote(QStringLiteral("0")), quote(QStringLiteral("0")), quote(inspector), quote(trade),
-        QBV(b, "Edit20"),      QBV(b, "Edit18"),     QBV(b, "Edit19"),
-        quote(QStringLiteral("完成検査等")), quote(QStringLiteral("市長印")),
-        quote(QStringLiteral("1")), quote(QStringLiteral("2")), quote(QStringLiteral("×")),
+        quote(receiptNo),
+        quote(dispatchNo),
+        QBV(b, "Edit2"),
+        QBV(b, "Edit24"),
+        QBV(b, "Edit3"),
+        QBV(b, "Edit37"),
+        QBV(b, "Edit38"),
+        QBV(b, "Edit6"),
+        QBV(b, "Edit36"),
+        QBV(b, "Edit7"),
+        Q(b, "Edit21"),
+        QBV(b, "Edit9"),
+        QBV(b, "Edit10"),
+        QBV(b, "Edit11"),
+        quote(QStringLiteral(" ")),
+        quote(QStringLiteral(" ")),
+        QBV(b, "Edit12"),
+        QBV(b, "Edit13"),
+        Q(b, "Edit14"),
+        Q(b, "Edit15"),
+        Q(b, "Edit16"),
+        Q(b, "Edit17"),
+        quote(yearText),
+        quote(QStringLiteral("0")),
+        quote(QStringLiteral("0")),
+        quote(inspector),
+        quote(trade),
+        QBV(b, "Edit20"),
+        QBV(b, "Edit18"),
+        QBV(b, "Edit19"),
+        quote(QStringLiteral("完成検査等")),
+        quote(QStringLiteral("市長印")),
+        quote(QStringLiteral("1")),
+        quote(QStringLiteral("2")),
+        quote(QStringLiteral("×")),
     };
     for (qsizetype i = 0; i < values.size(); ++i)
         lines << values.at(i) + (i + 1 < values.size() ? QStringLiteral(",") : QString());
@@ -64,8 +85,7 @@ QStringList appendLines(const BoxTexts &b, const QString &receiptNo, const QStri
 }
 
 QStringList editLines(const BoxTexts &b, const QString &yearText, const QString &inspector,
-                      const QString &trade, const QString &idText)
-{
+                      const QString &trade, const QString &idText) {
     return {
         QStringLiteral("UpDate 10工事検査台帳"),
         QStringLiteral(" Set 受付日=") + QBV(b, "Edit2") + QStringLiteral(","),
@@ -94,8 +114,7 @@ QStringList editLines(const BoxTexts &b, const QString &yearText, const QString 
     };
 }
 
-QStringList resultLines(const BoxTexts &b, const QString &idText)
-{
+QStringList resultLines(const BoxTexts &b, const QString &idText) {
     return {
         QStringLiteral("UpDate 10工事検査台帳"),
         QStringLiteral(" Set 立入点検日=") + QBV(b, "Edit26") + QStringLiteral(","),
@@ -113,8 +132,7 @@ QStringList resultLines(const BoxTexts &b, const QString &idText)
     };
 }
 
-QStringList dispatchLines(const BoxTexts &b, const QString &idText)
-{
+QStringList dispatchLines(const BoxTexts &b, const QString &idText) {
     return {
         QStringLiteral("UpDate 10工事検査台帳"),
         QStringLiteral(" Set 発送日=") + QBV(b, "Edit75") + QStringLiteral(","),

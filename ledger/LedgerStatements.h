@@ -18,9 +18,8 @@ qint64 sequence(bool yearHasCase, qint64 firstId, qint64 lastId);
 QString bookNumber(const QString &bookName, qint64 startNo, qint64 seq);
 
 // 登録: Insert Into 10工事検査台帳 (…) VALUES (…)
-QStringList appendLines(const BoxTexts &boxes, const QString &receiptNo,
-                        const QString &dispatchNo, const QString &yearText,
-                        const QString &inspector, const QString &trade);
+QStringList appendLines(const BoxTexts &boxes, const QString &receiptNo, const QString &dispatchNo,
+                        const QString &yearText, const QString &inspector, const QString &trade);
 // 修正 of page ①.
 QStringList editLines(const BoxTexts &boxes, const QString &yearText, const QString &inspector,
                       const QString &trade, const QString &idText);

@@ -35,8 +35,7 @@ namespace {
 const char *const Navy = "#000080";
 const char *const Cream = "#FFFBF0";
 
-QToolButton *flatButton(const QString &name, const QString &caption, QWidget *parent)
-{
+QToolButton *flatButton(const QString &name, const QString &caption, QWidget *parent) {
     auto *b = new QToolButton(parent);
     b->setObjectName(name);
     b->setText(caption);
@@ -46,8 +45,8 @@ QToolButton *flatButton(const QString &name, const QString &caption, QWidget *pa
 }
 } // namespace
 
-LedgerWindow::LedgerWindow(QWidget *parent) : QMainWindow(parent)
-{
+LedgerWindow::LedgerWindow(QWidget *parent)
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ミルフォス"));
     resize(1026, 648);
@@ -114,8 +113,7 @@ LedgerWindow::LedgerWindow(QWidget *parent) : QMainWindow(parent)
 
 LedgerWindow::~LedgerWindow() = default;
 
-void LedgerWindow::buildMenus()
-{
+void LedgerWindow::buildMenus() {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     auto addItem = [this](QMenu *menu, const QString &name, const QString &caption,
@@ -157,8 +155,7 @@ void LedgerWindow::buildMenus()
             [this] { aboutClicked(); });
 }
 
-void LedgerWindow::buildToolBar()
-{
+void LedgerWindow::buildToolBar() {
     auto *tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("ToolBar1"));
     tools->setMovable(false);
@@ -178,7 +175,8 @@ void LedgerWindow::buildToolBar()
         {"ToolButton7", u"台帳集計・印刷...", [this] { emit printMenuRequested(); }},
     };
     for (const Def &d : defs) {
-        QToolButton *b = flatButton(QString::fromLatin1(d.name), QString::fromUtf16(d.caption), tools);
+        QToolButton *b =
+            flatButton(QString::fromLatin1(d.name), QString::fromUtf16(d.caption), tools);
         b->setFixedSize(91, 35);
         QFont small = b->font();
         small.setPointSizeF(std::min(small.pointSizeF(), 8.0));
@@ -211,8 +209,7 @@ void LedgerWindow::buildToolBar()
     tools->addWidget(panel);
 }
 
-QWidget *LedgerWindow::buildHeader()
-{
+QWidget *LedgerWindow::buildHeader() {
     auto *header = new QWidget(this);
     header->setObjectName(QStringLiteral("Panel1"));
     header->setAutoFillBackground(true);
@@ -273,10 +270,9 @@ QWidget *LedgerWindow::buildHeader()
     names->addWidget(m_label33);
     row->addLayout(names, 1);
 
-    m_bandGroup = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("金額(万)"),
-                                 {QStringLiteral("0～"), QStringLiteral("2,500～"),
-                                  QStringLiteral("4,500～")},
-                                 3, header);
+    m_bandGroup = new RadioGroup(
+        QStringLiteral("RadioGroup2"), QStringLiteral("金額(万)"),
+        {QStringLiteral("0～"), QStringLiteral("2,500～"), QStringLiteral("4,500～")}, 3, header);
     m_bandGroup->setItemIndex(0);
     connect(m_bandGroup, &RadioGroup::itemChanged, this,
             [this] { runAction(this, [this] { RefreshList(); }); });
@@ -286,8 +282,9 @@ QWidget *LedgerWindow::buildHeader()
     for (int m : {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3})
         months << QString::number(m) + QStringLiteral("月");
     months << QStringLiteral("全て");
-    m_monthGroup = new RadioGroup(QStringLiteral("RadioGroup1"),
-                                  QStringLiteral(" 一覧表に表示する受付月を選択"), months, 7, header);
+    m_monthGroup =
+        new RadioGroup(QStringLiteral("RadioGroup1"),
+                       QStringLiteral(" 一覧表に表示する受付月を選択"), months, 7, header);
     m_monthGroup->setItemIndex(12);
     connect(m_monthGroup, &RadioGroup::itemChanged, this,
             [this] { runAction(this, [this] { RefreshList(); }); });
@@ -295,8 +292,7 @@ QWidget *LedgerWindow::buildHeader()
     return header;
 }
 
-void LedgerWindow::buildPages()
-{
+void LedgerWindow::buildPages() {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setTabPosition(QTabWidget::South);
@@ -327,8 +323,7 @@ void LedgerWindow::buildPages()
     }
 }
 
-QTableView *LedgerWindow::buildGrid(const QString &name, int page)
-{
+QTableView *LedgerWindow::buildGrid(const QString &name, int page) {
     auto *view = new QTableView(this);
     view->setObjectName(name);
     QList<GridColumn> cols = page == 1   ? receptionGridColumns()
@@ -360,8 +355,7 @@ QTableView *LedgerWindow::buildGrid(const QString &name, int page)
     return view;
 }
 
-QWidget *LedgerWindow::buildReceptionStrip()
-{
+QWidget *LedgerWindow::buildReceptionStrip() {
     auto *strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("Panel3"));
     auto *row = new QHBoxLayout(strip);
@@ -390,8 +384,7 @@ QWidget *LedgerWindow::buildReceptionStrip()
     return strip;
 }
 
-void LedgerWindow::buildBottomRow(QWidget *area)
-{
+void LedgerWindow::buildBottomRow(QWidget *area) {
     auto *bottom = new QWidget(area);
     bottom->setObjectName(QStringLiteral("Panel4"));
     auto *row = new QHBoxLayout(bottom);
@@ -408,8 +401,8 @@ void LedgerWindow::buildBottomRow(QWidget *area)
     drow->setContentsMargins(4, 1, 4, 1);
     auto *dlabel = new QLabel(QStringLiteral("ﾃﾞｰﾀ削除"), m_deletePanel);
     dlabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
-    auto *deleter = new RecordNavigator(QStringLiteral("DBNavigator2"), RecordNavigator::Delete,
-                                        m_deletePanel);
+    auto *deleter =
+        new RecordNavigator(QStringLiteral("DBNavigator2"), RecordNavigator::Delete, m_deletePanel);
     connect(deleter, &RecordNavigator::deleteClicked, this,
             [this] { runAction(this, [this] { deleteCurrentCase(); }); });
     drow->addWidget(dlabel);
@@ -428,8 +421,8 @@ void LedgerWindow::buildBottomRow(QWidget *area)
     pedit->setObjectName(QStringLiteral("LabeledEdit1"));
     pedit->setMinimumWidth(360);
     plabel->setBuddy(pedit);
-    QToolButton *pbutton = flatButton(QStringLiteral("SpeedButton13"),
-                                      QStringLiteral("貼付け実行"), m_pasteBox);
+    QToolButton *pbutton =
+        flatButton(QStringLiteral("SpeedButton13"), QStringLiteral("貼付け実行"), m_pasteBox);
     pbutton->setStyleSheet(QStringLiteral("color: white;"));
     connect(pbutton, &QToolButton::clicked, this,
             [this] { runAction(this, [this] { pasteRow(); }); });
@@ -444,8 +437,8 @@ void LedgerWindow::buildBottomRow(QWidget *area)
 
     row->addStretch(1);
     auto *nav = new RecordNavigator(QStringLiteral("DBNavigator1"),
-                                    RecordNavigator::First | RecordNavigator::Prior
-                                        | RecordNavigator::Next | RecordNavigator::Last,
+                                    RecordNavigator::First | RecordNavigator::Prior |
+                                        RecordNavigator::Next | RecordNavigator::Last,
                                     bottom);
     connect(nav, &RecordNavigator::firstClicked, this, [this] { m_list.first(); });
     connect(nav, &RecordNavigator::priorClicked, this, [this] { m_list.prior(); });
@@ -455,8 +448,7 @@ void LedgerWindow::buildBottomRow(QWidget *area)
     static_cast<QVBoxLayout *>(area->layout())->addWidget(bottom);
 }
 
-void LedgerWindow::updateStrip()
-{
+void LedgerWindow::updateStrip() {
     for (QLineEdit *e : std::as_const(m_strip)) {
         const QString column = e->property("column").toString();
         e->setText(m_list.recordCount() > 0 ? m_list.fieldText(column) : QString());
@@ -464,8 +456,7 @@ void LedgerWindow::updateStrip()
     }
 }
 
-void LedgerWindow::syncGrids(int row)
-{
+void LedgerWindow::syncGrids(int row) {
     m_syncing = true;
     for (QTableView *v : std::as_const(m_grids)) {
         if (row < 0) {
@@ -474,48 +465,43 @@ void LedgerWindow::syncGrids(int row)
         }
         const QModelIndex idx = v->model()->index(row, 0);
         if (v->selectionModel()->currentIndex().row() != row)
-            v->selectionModel()->setCurrentIndex(
-                idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            v->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
         else
-            v->selectionModel()->select(idx, QItemSelectionModel::ClearAndSelect
-                                                 | QItemSelectionModel::Rows);
+            v->selectionModel()->select(idx, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
         if (v->isVisible())
             v->scrollTo(idx);
     }
     m_syncing = false;
 }
 
-void LedgerWindow::setWriteButtonsEnabled(bool on)
-{
+void LedgerWindow::setWriteButtonsEnabled(bool on) {
     for (QToolButton *b : std::as_const(m_writeButtons))
         b->setEnabled(on);
 }
 
-void LedgerWindow::updateStatusDate()
-{
+void LedgerWindow::updateStatusDate() {
     static const char16_t *const weekdays[] = {u"日曜日", u"月曜日", u"火曜日", u"水曜日",
                                                u"木曜日", u"金曜日", u"土曜日"};
     const QDate today = Clock::current().today();
-    m_statusDate->setText(QStringLiteral("今日は ") + today.toString(QStringLiteral("yyyy/MM/dd"))
-                          + QStringLiteral(" (")
-                          + QString::fromUtf16(weekdays[today.dayOfWeek() % 7])
-                          + QStringLiteral(")"));
+    m_statusDate->setText(QStringLiteral("今日は ") + today.toString(QStringLiteral("yyyy/MM/dd")) +
+                          QStringLiteral(" (") +
+                          QString::fromUtf16(weekdays[today.dayOfWeek() % 7]) +
+                          QStringLiteral(")"));
 }
 
-QPoint LedgerWindow::dialogPos(int dx, int dy) const
-{
+QPoint LedgerWindow::dialogPos(int dx, int dy) const {
     return pos() + QPoint(dx, dy);
 }
 
-void LedgerWindow::showEvent(QShowEvent *event)
-{
+void LedgerWindow::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     if (!m_startedUp)
         startUp();
 }
 
-void LedgerWindow::startUp()
-{
+void LedgerWindow::startUp() {
     if (m_startedUp)
         return;
     m_startedUp = true;
@@ -530,14 +516,15 @@ void LedgerWindow::startUp()
         }
         // 2., 3.
         s.workDir = QDir::toNativeSeparators(QDir::currentPath());
-        while (s.workDir.size() > 1 && (s.workDir.endsWith(QLatin1Char('/'))
-                                        || s.workDir.endsWith(QLatin1Char('\\'))))
+        while (s.workDir.size() > 1 &&
+               (s.workDir.endsWith(QLatin1Char('/')) || s.workDir.endsWith(QLatin1Char('\\'))))
             s.workDir.chop(1);
         updateStatusDate();
         // 4. The ledger file must be there.
         const QString file = QDir(QDir::currentPath()).filePath(QStringLiteral("DB.mdb"));
         if (!QFileInfo::exists(file)) {
-            Prompter::message(QStringLiteral("サーバへの接続が出来ていません。"), std::nullopt, this);
+            Prompter::message(QStringLiteral("サーバへの接続が出来ていません。"), std::nullopt,
+                              this);
             return;
         }
         // 5.
@@ -575,23 +562,20 @@ void LedgerWindow::startUp()
     });
 }
 
-void LedgerWindow::exitClicked()
-{
+void LedgerWindow::exitClicked() {
     if (!Prompter::ask(QStringLiteral("終了しますか。"), dialogPos(6, 85), this))
         return;
     close();
 }
 
-void LedgerWindow::closeEvent(QCloseEvent *event)
-{
+void LedgerWindow::closeEvent(QCloseEvent *event) {
     m_list.close();
     m_db.close();
     event->accept();
     emit closed();
 }
 
-void LedgerWindow::ProgressDisplay(int mode, int maximum)
-{
+void LedgerWindow::ProgressDisplay(int mode, int maximum) {
     if (mode == 1) {
         m_label25->show();
         m_label25->repaint();
@@ -606,8 +590,7 @@ void LedgerWindow::ProgressDisplay(int mode, int maximum)
     }
 }
 
-void LedgerWindow::stepProgress()
-{
+void LedgerWindow::stepProgress() {
     // A bar stepped past its maximum starts again from zero.
     int next = m_progress->value() + 1;
     if (next > m_progress->maximum())

@@ -31,10 +31,10 @@ public:
     explicit LedgerWindow(QWidget *parent = nullptr);
     ~LedgerWindow() override;
 
-    Database &database() { return m_db; }            // ADOConnection1
-    Query &tempQuery() { return m_temp; }            // ADOQuery_Temp
-    Query &sectionQuery() { return m_ka; }           // ADOQuery_Ka
-    LedgerDataset &list() { return m_list; }         // ADOTable_Dat
+    Database &database() { return m_db; }    // ADOConnection1
+    Query &tempQuery() { return m_temp; }    // ADOQuery_Temp
+    Query &sectionQuery() { return m_ka; }   // ADOQuery_Ka
+    LedgerDataset &list() { return m_list; } // ADOTable_Dat
 
     // The start-up sequence; runs once, when the window is first shown.
     void startUp();
@@ -60,10 +60,10 @@ public:
     QLabel *flagLabel() const { return m_label30; } // Label30 "FLG"
 
     // The ledger writes of the pages' buttons.
-    void registerClicked();       // "登録"
-    void modifyClicked();         // "修正"
-    void resultClicked();         // "上書" of page ②
-    void dispatchClicked();       // "上書" of page ③
+    void registerClicked(); // "登録"
+    void modifyClicked();   // "修正"
+    void resultClicked();   // "上書" of page ②
+    void dispatchClicked(); // "上書" of page ③
     void Dat_Append();
     void Dat_Edit();
     void Dat_EditResult();
@@ -88,8 +88,7 @@ public:
     void showPasteBox();
     void pasteRow();
     // What the paste routine calls to set the picker's construction-class choice to none.
-    void setConstructionClassReset(std::function<void()> reset)
-    {
+    void setConstructionClassReset(std::function<void()> reset) {
         m_constructionClassReset = std::move(reset);
     }
 

@@ -3,8 +3,8 @@
 
 #include "EngineError.h"
 #include "EntryBoxes.h"
-#include "Prompter.h"
 #include "Formats.h"
+#include "Prompter.h"
 #include "SharedState.h"
 #include "SqlText.h"
 
@@ -19,8 +19,7 @@
 #include <algorithm>
 
 namespace {
-QWidget *captionWidget(const EntryBox &b, QWidget *parent)
-{
+QWidget *captionWidget(const EntryBox &b, QWidget *parent) {
     QWidget *w;
     if (!b.captionButton.isEmpty()) {
         auto *button = new QToolButton(parent);
@@ -41,8 +40,7 @@ QWidget *captionWidget(const EntryBox &b, QWidget *parent)
     return w;
 }
 
-QVBoxLayout *boxStack(const EntryBox &b, QLineEdit *edit, QWidget *parent)
-{
+QVBoxLayout *boxStack(const EntryBox &b, QLineEdit *edit, QWidget *parent) {
     auto *stack = new QVBoxLayout;
     stack->setSpacing(0);
     stack->addWidget(captionWidget(b, parent), 0, Qt::AlignHCenter);
@@ -51,8 +49,7 @@ QVBoxLayout *boxStack(const EntryBox &b, QLineEdit *edit, QWidget *parent)
 }
 } // namespace
 
-QWidget *LedgerWindow::buildEntryGroup(int page)
-{
+QWidget *LedgerWindow::buildEntryGroup(int page) {
     static const char *const groupNames[] = {"GroupBox1", "GroupBox5", "GroupBox7"};
     auto *group = new QGroupBox(
         QStringLiteral("入力欄　（修正する場合は、一覧表の該当工事をクリック）"), this);
@@ -115,10 +112,10 @@ QWidget *LedgerWindow::buildEntryGroup(int page)
             auto *pair = new QHBoxLayout;
             pair->setSpacing(3);
             qsizetype j = i;
-            while (j < pageBoxes.size() && pageBoxes.at(j)->row == r
-                   && pageBoxes.at(j)->group == b.group) {
-                pair->addLayout(boxStack(*pageBoxes.at(j), m_boxes.value(pageBoxes.at(j)->name),
-                                         group));
+            while (j < pageBoxes.size() && pageBoxes.at(j)->row == r &&
+                   pageBoxes.at(j)->group == b.group) {
+                pair->addLayout(
+                    boxStack(*pageBoxes.at(j), m_boxes.value(pageBoxes.at(j)->name), group));
                 ++j;
             }
             col->addLayout(pair);
@@ -143,7 +140,8 @@ QWidget *LedgerWindow::buildEntryGroup(int page)
         QFont f = b->font();
         f.setBold(true);
         b->setFont(f);
-        connect(b, &QToolButton::clicked, this, [this, handler] { runAction(this, [&] { (this->*handler)(); }); });
+        connect(b, &QToolButton::clicked, this,
+                [this, handler] { runAction(this, [&] { (this->*handler)(); }); });
         buttons->addWidget(b);
         m_writeButtons << b;
     };
@@ -160,20 +158,17 @@ QWidget *LedgerWindow::buildEntryGroup(int page)
     return group;
 }
 
-QLineEdit *LedgerWindow::box(const QString &name) const
-{
+QLineEdit *LedgerWindow::box(const QString &name) const {
     QLineEdit *e = m_boxes.value(name);
     Q_ASSERT_X(e, "LedgerWindow::box", qPrintable(name));
     return e;
 }
 
-QString LedgerWindow::boxText(const QString &name) const
-{
+QString LedgerWindow::boxText(const QString &name) const {
     return box(name)->text();
 }
 
-void LedgerWindow::setBoxText(const QString &name, const QString &text)
-{
+void LedgerWindow::setBoxText(const QString &name, const QString &text) {
     QLineEdit *e = box(name);
     e->setText(text);
     e->setCursorPosition(0);
@@ -181,18 +176,16 @@ void LedgerWindow::setBoxText(const QString &name, const QString &text)
 
 namespace {
 // The amount in yen of the hidden box, shown in units of 10,000 yen.
-QString manYenOf(const QString &yenText)
-{
+QString manYenOf(const QString &yenText) {
     const auto yen = Formats::parseFloat(yenText);
     if (!yen)
-        throw EngineError(QStringLiteral("'") + yenText
-                          + QStringLiteral("' は有効な浮動小数点数ではありません"));
+        throw EngineError(QStringLiteral("'") + yenText +
+                          QStringLiteral("' は有効な浮動小数点数ではありません"));
     return Formats::amountInManYen(*yen);
 }
 } // namespace
 
-void LedgerWindow::LoadCase()
-{
+void LedgerWindow::LoadCase() {
     if (m_list.recordCount() <= 0 || m_list.currentRow() < 0)
         return;
     auto loadPage = [this](int page) {
@@ -218,15 +211,14 @@ void LedgerWindow::LoadCase()
     };
     loadPage(1);
     m_yearBox->setEditText(m_list.fieldText(QStringLiteral("年度")));
-    m_label33->setText(QStringLiteral("担当は[ ") + m_list.fieldText(QStringLiteral("検査員"))
-                       + QStringLiteral(" 検査員 ]です"));
+    m_label33->setText(QStringLiteral("担当は[ ") + m_list.fieldText(QStringLiteral("検査員")) +
+                       QStringLiteral(" 検査員 ]です"));
     m_label33->setVisible(tabIndex() == 0);
     loadPage(2);
     loadPage(3);
 }
 
-void LedgerWindow::ClearEntry()
-{
+void LedgerWindow::ClearEntry() {
     for (const EntryBox &b : entryBoxes()) {
         if (!b.is(EntryBox::NotCleared))
             setBoxText(b.name, b.initial);

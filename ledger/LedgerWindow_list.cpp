@@ -16,18 +16,15 @@
 #include <QTableView>
 #include <QWidget>
 
-int LedgerWindow::tabIndex() const
-{
+int LedgerWindow::tabIndex() const {
     return m_tabs->currentIndex();
 }
 
-QString LedgerWindow::tabText() const
-{
+QString LedgerWindow::tabText() const {
     return m_tabs->tabText(m_tabs->currentIndex());
 }
 
-void LedgerWindow::LoadRoster()
-{
+void LedgerWindow::LoadRoster() {
     SharedState &s = shared();
     // 1. The first tab, then one tab per inspector of the year.
     const QSignalBlocker block(m_tabs);
@@ -45,8 +42,7 @@ void LedgerWindow::LoadRoster()
     m_tabs->setCurrentIndex(0);
 }
 
-void LedgerWindow::RefreshList()
-{
+void LedgerWindow::RefreshList() {
     // 1.
     m_label33->hide();
     // 2.–5. The filter of the current tab, month, band and year.
@@ -62,26 +58,23 @@ void LedgerWindow::RefreshList()
     m_list.setSort(QStringLiteral("ID"));
     m_list.open();
     // 8.
-    const QString caption = QStringLiteral("一覧表( 登録件数=") + QString::number(m_list.recordCount())
-                            + QStringLiteral("件 )");
+    const QString caption = QStringLiteral("一覧表( 登録件数=") +
+                            QString::number(m_list.recordCount()) + QStringLiteral("件 )");
     for (QGroupBox *g : std::as_const(m_listGroups))
         g->setTitle(caption);
 }
 
-void LedgerWindow::SortList(int n)
-{
+void LedgerWindow::SortList(int n) {
     m_list.setSort(ListFilter::sortColumns(n));
 }
 
-void LedgerWindow::setFirstTabState()
-{
+void LedgerWindow::setFirstTabState() {
     m_label26->setText(QStringLiteral("***"));
     setWriteButtonsEnabled(false);
     m_pasteBox->hide();
 }
 
-void LedgerWindow::tabChanged(int index)
-{
+void LedgerWindow::tabChanged(int index) {
     ClearEntry();
     if (index > 0) {
         m_label26->setText(TradeLookup(m_tabs->tabText(index)));
@@ -93,8 +86,7 @@ void LedgerWindow::tabChanged(int index)
     RefreshList();
 }
 
-void LedgerWindow::yearChosen(int index)
-{
+void LedgerWindow::yearChosen(int index) {
     if (index < 0)
         return;
     shared().fiscalYear = m_yearBox->itemText(index);
@@ -105,13 +97,11 @@ void LedgerWindow::yearChosen(int index)
     RefreshList();
 }
 
-void LedgerWindow::moveListTo(const QString &idText)
-{
+void LedgerWindow::moveListTo(const QString &idText) {
     m_list.locateId(idText.isEmpty() ? QStringLiteral("0") : idText);
 }
 
-bool LedgerWindow::eventFilter(QObject *watched, QEvent *event)
-{
+bool LedgerWindow::eventFilter(QObject *watched, QEvent *event) {
     // Enter in the year box would choose the typed year; only the list chooses.
     if (watched == m_yearBox->lineEdit() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -125,8 +115,8 @@ bool LedgerWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease) {
         for (QTableView *v : std::as_const(m_grids)) {
             if (watched == v->viewport() || watched == v) {
-                if (event->type() == QEvent::KeyRelease
-                    && static_cast<QKeyEvent *>(event)->isAutoRepeat())
+                if (event->type() == QEvent::KeyRelease &&
+                    static_cast<QKeyEvent *>(event)->isAutoRepeat())
                     break;
                 runAction(this, [this] { LoadCase(); });
                 break;

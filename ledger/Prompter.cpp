@@ -11,48 +11,39 @@ MessageBoxPrompter messageBoxes;
 Prompter *installed = nullptr;
 } // namespace
 
-Prompter &Prompter::current()
-{
+Prompter &Prompter::current() {
     return installed ? *installed : messageBoxes;
 }
 
-void Prompter::install(Prompter *prompter)
-{
+void Prompter::install(Prompter *prompter) {
     installed = prompter;
 }
 
-void Prompter::message(const QString &text, std::optional<QPoint> pos, QWidget *parent)
-{
+void Prompter::message(const QString &text, std::optional<QPoint> pos, QWidget *parent) {
     current().show({Prompt::Kind::Message, text, pos, parent});
 }
 
-bool Prompter::ask(const QString &text, std::optional<QPoint> pos, QWidget *parent)
-{
+bool Prompter::ask(const QString &text, std::optional<QPoint> pos, QWidget *parent) {
     return current().show({Prompt::Kind::Question, text, pos, parent});
 }
 
-bool Prompter::askWarning(const QString &text, std::optional<QPoint> pos, QWidget *parent)
-{
+bool Prompter::askWarning(const QString &text, std::optional<QPoint> pos, QWidget *parent) {
     return current().show({Prompt::Kind::Warning, text, pos, parent});
 }
 
-bool Prompter::okCancel(const QString &text, QWidget *parent)
-{
+bool Prompter::okCancel(const QString &text, QWidget *parent) {
     return current().show({Prompt::Kind::OkCancel, text, std::nullopt, parent});
 }
 
-void Prompter::yesOnly(const QString &text, std::optional<QPoint> pos, QWidget *parent)
-{
+void Prompter::yesOnly(const QString &text, std::optional<QPoint> pos, QWidget *parent) {
     current().show({Prompt::Kind::YesOnly, text, pos, parent});
 }
 
-void Prompter::error(const QString &text, QWidget *parent)
-{
+void Prompter::error(const QString &text, QWidget *parent) {
     current().show({Prompt::Kind::Error, text, std::nullopt, parent});
 }
 
-bool MessageBoxPrompter::show(const Prompt &prompt)
-{
+bool MessageBoxPrompter::show(const Prompt &prompt) {
     QMessageBox box(prompt.parent);
     QString text = prompt.text;
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -94,8 +85,7 @@ bool MessageBoxPrompter::show(const Prompt &prompt)
     return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }
 
-void runAction(QWidget *parent, const std::function<void()> &action)
-{
+void runAction(QWidget *parent, const std::function<void()> &action) {
     try {
         action();
     } catch (const EngineError &e) {

@@ -12,16 +12,16 @@ class QWidget;
 // install a scripted Prompter that records the prompts and gives the answers.
 struct Prompt {
     enum class Kind {
-        Message,   // plain message box with OK
-        Question,  // Yes/No confirmation
-        Warning,   // Yes/No confirmation with the warning symbol
-        OkCancel,  // OK/Cancel confirmation (deleting a record)
-        YesOnly,   // confirmation box with the single button Yes
-        Error,     // the error box of a failure the program does not guard
+        Message,  // plain message box with OK
+        Question, // Yes/No confirmation
+        Warning,  // Yes/No confirmation with the warning symbol
+        OkCancel, // OK/Cancel confirmation (deleting a record)
+        YesOnly,  // confirmation box with the single button Yes
+        Error,    // the error box of a failure the program does not guard
     };
     Kind kind = Kind::Message;
-    QString text;                // "\r" is a line break in the box
-    std::optional<QPoint> pos;   // top-left on the screen; none: the default place
+    QString text;              // "\r" is a line break in the box
+    std::optional<QPoint> pos; // top-left on the screen; none: the default place
     QWidget *parent = nullptr;
 };
 

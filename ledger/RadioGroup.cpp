@@ -3,10 +3,10 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
-RadioGroup::RadioGroup(const QString &objectName, const QString &caption,
-                       const QStringList &items, int columns, QWidget *parent)
-    : QGroupBox(caption, parent), m_items(items)
-{
+RadioGroup::RadioGroup(const QString &objectName, const QString &caption, const QStringList &items,
+                       int columns, QWidget *parent)
+    : QGroupBox(caption, parent)
+    , m_items(items) {
     setObjectName(objectName);
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(6, 2, 6, 2);
@@ -30,13 +30,11 @@ RadioGroup::RadioGroup(const QString &objectName, const QString &caption,
     });
 }
 
-int RadioGroup::itemIndex() const
-{
+int RadioGroup::itemIndex() const {
     return m_group.checkedId();
 }
 
-void RadioGroup::setItemIndex(int index)
-{
+void RadioGroup::setItemIndex(int index) {
     if (index < 0 || index >= m_items.size()) {
         m_group.setExclusive(false);
         if (auto *b = m_group.checkedButton())
@@ -49,12 +47,10 @@ void RadioGroup::setItemIndex(int index)
     m_last = index;
 }
 
-QString RadioGroup::itemText(int index) const
-{
+QString RadioGroup::itemText(int index) const {
     return index >= 0 && index < m_items.size() ? m_items.at(index) : QString();
 }
 
-QAbstractButton *RadioGroup::button(int index) const
-{
+QAbstractButton *RadioGroup::button(int index) const {
     return m_group.button(index);
 }

@@ -4,8 +4,7 @@
 #include <QToolButton>
 
 RecordNavigator::RecordNavigator(const QString &objectName, int buttons, QWidget *parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setObjectName(objectName);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -37,8 +36,7 @@ RecordNavigator::RecordNavigator(const QString &objectName, int buttons, QWidget
     }
 }
 
-QToolButton *RecordNavigator::button(Button which) const
-{
+QToolButton *RecordNavigator::button(Button which) const {
     for (int i = 0; i < 5; ++i) {
         if ((1 << i) == which)
             return m_buttons[i];

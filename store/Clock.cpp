@@ -5,12 +5,10 @@ const SystemClock systemClock;
 const Clock *installed = nullptr;
 } // namespace
 
-const Clock &Clock::current()
-{
+const Clock &Clock::current() {
     return installed ? *installed : systemClock;
 }
 
-void Clock::install(const Clock *clock)
-{
+void Clock::install(const Clock *clock) {
     installed = clock;
 }

@@ -21,7 +21,8 @@ public:
 
 class FixedClock : public Clock {
 public:
-    explicit FixedClock(const QDate &day) : m_day(day) {}
+    explicit FixedClock(const QDate &day)
+        : m_day(day) {}
     QDate today() const override { return m_day; }
     void set(const QDate &day) { m_day = day; }
 

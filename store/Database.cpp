@@ -11,37 +11,31 @@
 #include <QUuid>
 
 Database::Database()
-    : m_connectionName(QStringLiteral("kensa-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
-{
-}
+    : m_connectionName(QStringLiteral("kensa-") +
+                       QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
-Database::~Database()
-{
+Database::~Database() {
     close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-void Database::open(const QString &filePath)
-{
+void Database::open(const QString &filePath) {
     close();
     m_filePath = filePath;
     connection();
 }
 
-void Database::close()
-{
+void Database::close() {
     if (m_db.isValid() && m_db.isOpen())
         m_db.close();
 }
 
-bool Database::isOpen() const
-{
+bool Database::isOpen() const {
     return m_db.isValid() && m_db.isOpen();
 }
 
-QSqlDatabase &Database::connection()
-{
+QSqlDatabase &Database::connection() {
     if (isOpen())
         return m_db;
     if (m_filePath.isEmpty())
@@ -58,28 +52,24 @@ QSqlDatabase &Database::connection()
     return m_db;
 }
 
-void Database::remember(const QString &statement)
-{
+void Database::remember(const QString &statement) {
     m_lastStatement = statement;
     if (m_logging)
         m_log.append(statement);
 }
 
-void Database::execLines(const QStringList &lines)
-{
+void Database::execLines(const QStringList &lines) {
     exec(SqlText::joinLines(lines));
 }
 
-void Database::exec(const QString &statement)
-{
+void Database::exec(const QString &statement) {
     remember(statement);
     QSqlQuery q(connection());
     if (!q.exec(SqlText::adaptForEngine(statement)))
         throw EngineError(q.lastError().text());
 }
 
-int Database::Rows::columnIndex(const QString &name) const
-{
+int Database::Rows::columnIndex(const QString &name) const {
     for (int i = 0; i < columns.size(); ++i) {
         if (columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
@@ -87,8 +77,7 @@ int Database::Rows::columnIndex(const QString &name) const
     return -1;
 }
 
-Database::Rows Database::select(const QString &statement)
-{
+Database::Rows Database::select(const QString &statement) {
     remember(statement);
     QSqlQuery q(connection());
     q.setForwardOnly(true);
@@ -109,23 +98,20 @@ Database::Rows Database::select(const QString &statement)
     return result;
 }
 
-void Query::open(const QString &statement)
-{
+void Query::open(const QString &statement) {
     close();
     m_rows = m_db.select(statement);
     m_open = true;
     m_pos = m_rows.rows.isEmpty() ? -1 : 0;
 }
 
-void Query::close()
-{
+void Query::close() {
     m_rows = Database::Rows();
     m_open = false;
     m_pos = -1;
 }
 
-QVariant Query::value(const QString &column) const
-{
+QVariant Query::value(const QString &column) const {
     if (eof())
         return QVariant();
     const int c = m_rows.columnIndex(column);
@@ -134,20 +120,18 @@ QVariant Query::value(const QString &column) const
     return m_rows.rows.at(m_pos).at(c);
 }
 
-QString Query::text(const QString &column) const
-{
+QString Query::text(const QString &column) const {
     return Formats::plainText(value(column));
 }
 
-qint64 Query::integer(const QString &column) const
-{
+qint64 Query::integer(const QString &column) const {
     const QVariant v = value(column);
     if (v.isNull())
         return 0;
     bool ok = false;
     const qint64 n = v.toLongLong(&ok);
     if (!ok)
-        throw EngineError(QStringLiteral("'") + v.toString()
-                          + QStringLiteral("' は整数ではありません。"));
+        throw EngineError(QStringLiteral("'") + v.toString() +
+                          QStringLiteral("' は整数ではありません。"));
     return n;
 }

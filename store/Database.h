@@ -60,7 +60,8 @@ private:
 // visited with first/next/last and columns are read by name.
 class Query {
 public:
-    explicit Query(Database &db) : m_db(db) {}
+    explicit Query(Database &db)
+        : m_db(db) {}
 
     void open(const QString &statement);
     void close();

@@ -9,7 +9,8 @@
 class EngineError : public std::runtime_error {
 public:
     explicit EngineError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+        : std::runtime_error(message.toStdString())
+        , m_message(message) {}
     QString message() const { return m_message; }
 
 private:

@@ -7,15 +7,15 @@
 
 #include <algorithm>
 
-LedgerDataset::LedgerDataset(Database &db, QObject *parent) : QObject(parent), m_db(db) {}
+LedgerDataset::LedgerDataset(Database &db, QObject *parent)
+    : QObject(parent)
+    , m_db(db) {}
 
-void LedgerDataset::open()
-{
+void LedgerDataset::open() {
     read();
 }
 
-void LedgerDataset::close()
-{
+void LedgerDataset::close() {
     m_open = false;
     m_rows.clear();
     m_current = -1;
@@ -23,15 +23,13 @@ void LedgerDataset::close()
     emit currentRowChanged(m_current);
 }
 
-void LedgerDataset::setSort(const QString &columns)
-{
+void LedgerDataset::setSort(const QString &columns) {
     m_sort = columns;
     if (m_open)
         read();
 }
 
-void LedgerDataset::read()
-{
+void LedgerDataset::read() {
     QString order;
     const QStringList parts = m_sort.split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString &p : parts) {
@@ -65,8 +63,7 @@ void LedgerDataset::read()
     emit currentRowChanged(m_current);
 }
 
-int LedgerDataset::columnIndex(const QString &name) const
-{
+int LedgerDataset::columnIndex(const QString &name) const {
     for (int i = 0; i < m_columns.size(); ++i) {
         if (m_columns.at(i) == name)
             return i;
@@ -74,8 +71,7 @@ int LedgerDataset::columnIndex(const QString &name) const
     return -1;
 }
 
-QVariant LedgerDataset::value(int row, const QString &column) const
-{
+QVariant LedgerDataset::value(int row, const QString &column) const {
     if (row < 0 || row >= recordCount())
         return QVariant();
     const int c = columnIndex(column);
@@ -84,13 +80,11 @@ QVariant LedgerDataset::value(int row, const QString &column) const
     return m_rows.at(row).at(c);
 }
 
-QString LedgerDataset::text(int row, const QString &column) const
-{
+QString LedgerDataset::text(int row, const QString &column) const {
     return Formats::plainText(value(row, column));
 }
 
-void LedgerDataset::setCurrentRow(int row)
-{
+void LedgerDataset::setCurrentRow(int row) {
     if (m_rows.isEmpty())
         row = -1;
     else
@@ -101,38 +95,31 @@ void LedgerDataset::setCurrentRow(int row)
     emit currentRowChanged(m_current);
 }
 
-QString LedgerDataset::fieldText(const QString &column) const
-{
+QString LedgerDataset::fieldText(const QString &column) const {
     return text(m_current, column);
 }
 
-QVariant LedgerDataset::fieldValue(const QString &column) const
-{
+QVariant LedgerDataset::fieldValue(const QString &column) const {
     return value(m_current, column);
 }
 
-void LedgerDataset::first()
-{
+void LedgerDataset::first() {
     setCurrentRow(0);
 }
 
-void LedgerDataset::prior()
-{
+void LedgerDataset::prior() {
     setCurrentRow(m_current - 1);
 }
 
-void LedgerDataset::next()
-{
+void LedgerDataset::next() {
     setCurrentRow(m_current + 1);
 }
 
-void LedgerDataset::last()
-{
+void LedgerDataset::last() {
     setCurrentRow(recordCount() - 1);
 }
 
-bool LedgerDataset::locateId(const QString &idText)
-{
+bool LedgerDataset::locateId(const QString &idText) {
     const int c = columnIndex(QStringLiteral("ID"));
     if (c < 0)
         return false;
@@ -149,8 +136,7 @@ bool LedgerDataset::locateId(const QString &idText)
     return false;
 }
 
-void LedgerDataset::deleteCurrent()
-{
+void LedgerDataset::deleteCurrent() {
     if (m_current < 0)
         return;
     const QString id = fieldText(QStringLiteral("ID"));

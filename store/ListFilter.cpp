@@ -28,8 +28,7 @@ const SortOrder sortOrders[SortOrderCount] = {
 };
 } // namespace
 
-QString amountPart(int bandItem)
-{
+QString amountPart(int bandItem) {
     switch (bandItem) {
     case 1:
         return QStringLiteral(" and 請負金額>=25000000");
@@ -40,8 +39,7 @@ QString amountPart(int bandItem)
     }
 }
 
-int monthOfItem(int monthItem)
-{
+int monthOfItem(int monthItem) {
     if (monthItem >= 0 && monthItem <= 8)
         return monthItem + 4;
     if (monthItem >= 9 && monthItem <= 11)
@@ -50,8 +48,7 @@ int monthOfItem(int monthItem)
 }
 
 QString build(const QString &fiscalYear, int tabIndex, const QString &tabText, int monthItem,
-              int bandItem)
-{
+              int bandItem) {
     QString f = QStringLiteral("年度=") + SqlText::quote(fiscalYear);
     if (tabIndex > 0)
         f += QStringLiteral(" and 検査員=") + SqlText::quote(tabText);
@@ -61,15 +58,13 @@ QString build(const QString &fiscalYear, int tabIndex, const QString &tabText, i
     return f + amountPart(bandItem);
 }
 
-QString sortColumns(int n)
-{
+QString sortColumns(int n) {
     if (n < 1 || n > SortOrderCount)
         return QStringLiteral("ID");
     return QString::fromUtf16(sortOrders[n - 1].columns);
 }
 
-QString sortMenuCaption(int n)
-{
+QString sortMenuCaption(int n) {
     if (n < 1 || n > SortOrderCount)
         return QString();
     return QString::fromUtf16(sortOrders[n - 1].menuCaption);

@@ -3,26 +3,22 @@
 #include "Database.h"
 #include "SqlText.h"
 
-void TKensain::resize(int n)
-{
+void TKensain::resize(int n) {
     count = n;
     names = QStringList(n + 1, QString());
     trades = QStringList(n + 1, QString());
 }
 
-SharedState &shared()
-{
+SharedState &shared() {
     static SharedState state;
     return state;
 }
 
-int fiscalYearOf(const QDate &day)
-{
+int fiscalYearOf(const QDate &day) {
     return day.month() >= 4 ? day.year() : day.year() - 1;
 }
 
-QString TradeLookup(const QString &name)
-{
+QString TradeLookup(const QString &name) {
     const TKensain &r = shared().roster;
     for (int i = 1; i <= r.count; ++i) {
         if (r.name(i) == name)
@@ -31,8 +27,7 @@ QString TradeLookup(const QString &name)
     return QStringLiteral("未定義");
 }
 
-void readRoster(Query &query, const QString &fiscalYear)
-{
+void readRoster(Query &query, const QString &fiscalYear) {
     SharedState &s = shared();
     query.close();
     query.open(QStringLiteral("select * from 20検査員 where 年度= ") + fiscalYear);
@@ -47,8 +42,8 @@ void readRoster(Query &query, const QString &fiscalYear)
     TKensain *lists[] = {&s.civil, &s.building, &s.equipment};
     for (int t = 0; t < 3; ++t) {
         query.close();
-        query.open(QStringLiteral("select * from 20検査員 where 年度= ") + fiscalYear
-                   + QStringLiteral(" and 職種区分= ") + SqlText::quote(Classes::trades.at(t)));
+        query.open(QStringLiteral("select * from 20検査員 where 年度= ") + fiscalYear +
+                   QStringLiteral(" and 職種区分= ") + SqlText::quote(Classes::trades.at(t)));
         TKensain &list = *lists[t];
         const int c = query.recordCount();
         list.resize(c);
@@ -61,19 +56,17 @@ void readRoster(Query &query, const QString &fiscalYear)
     query.close();
 }
 
-qint64 readFirstYearId(Query &query, const QString &fiscalYear)
-{
+qint64 readFirstYearId(Query &query, const QString &fiscalYear) {
     query.close();
-    query.open(QStringLiteral("select * from 10工事検査台帳 where 年度= ") + fiscalYear
-               + QStringLiteral(" ORDER BY ID"));
+    query.open(QStringLiteral("select * from 10工事検査台帳 where 年度= ") + fiscalYear +
+               QStringLiteral(" ORDER BY ID"));
     query.first();
     const qint64 id = query.integer(QStringLiteral("ID"));
     query.close();
     return id;
 }
 
-TBunsyo readNumbering(Query &query)
-{
+TBunsyo readNumbering(Query &query) {
     TBunsyo b;
     query.close();
     query.open(QStringLiteral("select * from 22諸定義"));

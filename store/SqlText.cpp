@@ -2,15 +2,13 @@
 
 namespace SqlText {
 
-QString quote(const QString &value)
-{
+QString quote(const QString &value) {
     QString doubled = value;
     doubled.replace(QLatin1Char('\''), QLatin1String("''"));
     return QLatin1Char('\'') + doubled + QLatin1Char('\'');
 }
 
-QString trimBlanks(const QString &text)
-{
+QString trimBlanks(const QString &text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text.at(begin).unicode() <= 32)
@@ -20,16 +18,14 @@ QString trimBlanks(const QString &text)
     return text.mid(begin, end - begin);
 }
 
-QString quoteBoxValue(const QString &boxText)
-{
+QString quoteBoxValue(const QString &boxText) {
     const QString trimmed = trimBlanks(boxText);
     if (trimmed.isEmpty())
         return QStringLiteral("' '");
     return quote(trimmed);
 }
 
-bool isWholeNumber(const QString &text)
-{
+bool isWholeNumber(const QString &text) {
     const QString t = trimBlanks(text);
     qsizetype i = 0;
     if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+')))
@@ -44,27 +40,23 @@ bool isWholeNumber(const QString &text)
     return true;
 }
 
-QString joinLines(const QStringList &lines)
-{
+QString joinLines(const QStringList &lines) {
     return lines.join(QLatin1Char('\n'));
 }
 
 // Characters that the engine takes as part of a bare identifier or number: ASCII letters,
 // digits, '_' and everything outside ASCII (Japanese names, the full-width colon).
-static bool isWordChar(QChar c)
-{
+static bool isWordChar(QChar c) {
     const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z')
-           || u == u'_' || u >= 0x80;
+    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') ||
+           u == u'_' || u >= 0x80;
 }
 
-static bool isDigit(QChar c)
-{
+static bool isDigit(QChar c) {
     return c.unicode() >= u'0' && c.unicode() <= u'9';
 }
 
-QString adaptForEngine(const QString &statement)
-{
+QString adaptForEngine(const QString &statement) {
     QString out;
     out.reserve(statement.size() + 16);
     const qsizetype n = statement.size();

@@ -9,40 +9,44 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTableView>
-#include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
 namespace {
 QVariantMap caseOf(int year, const QString &name, const QString &inspector, qint64 amount,
-                   int month = 4)
-{
-    return {{"年度", year},       {"工事名", name},         {"検査員", inspector},
-            {"請負金額", amount}, {"受付月", month},       {"受付日", QStringLiteral("%1/01").arg(month, 2, 10, QLatin1Char('0'))},
-            {"合格年", 0},        {"合格月", 0},           {"評定合計", 0.0},
-            {"職種区分", "土木"}, {"契約区分", "契約依頼"}, {"検査区分", "完成検査"}};
+                   int month = 4) {
+    return {{"年度", year},
+            {"工事名", name},
+            {"検査員", inspector},
+            {"請負金額", amount},
+            {"受付月", month},
+            {"受付日", QStringLiteral("%1/01").arg(month, 2, 10, QLatin1Char('0'))},
+            {"合格年", 0},
+            {"合格月", 0},
+            {"評定合計", 0.0},
+            {"職種区分", "土木"},
+            {"契約区分", "契約依頼"},
+            {"検査区分", "完成検査"}};
 }
 
-void clickTab(LedgerWindow &w, int index)
-{
+void clickTab(LedgerWindow &w, int index) {
     QTabBar *tabs = w.inspectorTabs();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
 }
 
-void clickGridRow(LedgerWindow &w, const char *grid, int row)
-{
+void clickGridRow(LedgerWindow &w, const char *grid, int row) {
     auto *view = w.findChild<QTableView *>(QString::fromLatin1(grid));
     QVERIFY(view);
     const QRect r = view->visualRect(view->model()->index(row, 1));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
 }
 
-QList<qint64> listedIds(LedgerWindow &w)
-{
+QList<qint64> listedIds(LedgerWindow &w) {
     QList<qint64> ids;
     for (int r = 0; r < w.list().recordCount(); ++r)
         ids << w.list().value(r, QStringLiteral("ID")).toLongLong();
@@ -68,17 +72,17 @@ private slots:
     void clearEntry();
 };
 
-void TestLedger::startUpFiscalYear_data()
-{
+void TestLedger::startUpFiscalYear_data() {
     QTest::addColumn<QDate>("today");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("status");
-    QTest::newRow("15 March 2012") << QDate(2012, 3, 15) << "2011" << "今日は 2012/03/15 (木曜日)";
-    QTest::newRow("1 April 2012") << QDate(2012, 4, 1) << "2012" << "今日は 2012/04/01 (日曜日)";
+    QTest::newRow("15 March 2012") << QDate(2012, 3, 15) << "2011"
+                                   << "今日は 2012/03/15 (木曜日)";
+    QTest::newRow("1 April 2012") << QDate(2012, 4, 1) << "2012"
+                                  << "今日は 2012/04/01 (日曜日)";
 }
 
-void TestLedger::startUpFiscalYear()
-{
+void TestLedger::startUpFiscalYear() {
     QFETCH(QDate, today);
     QFETCH(QString, year);
     QFETCH(QString, status);
@@ -93,7 +97,8 @@ void TestLedger::startUpFiscalYear()
     QCOMPARE(w.findChild<QComboBox *>("ComboBox1")->currentText(), year);
     QCOMPARE(w.list().recordCount(), 1);
     QCOMPARE(w.list().filter(), QStringLiteral("年度='%1' and 請負金額>=0").arg(year));
-    QCOMPARE(w.findChild<QGroupBox *>("GroupBox2")->title(), QStringLiteral("一覧表( 登録件数=1件 )"));
+    QCOMPARE(w.findChild<QGroupBox *>("GroupBox2")->title(),
+             QStringLiteral("一覧表( 登録件数=1件 )"));
     bool found = false;
     for (QLabel *l : w.statusBar()->findChildren<QLabel *>())
         found = found || l->text() == status;
@@ -102,8 +107,7 @@ void TestLedger::startUpFiscalYear()
     QVERIFY(prompts.prompts.isEmpty());
 }
 
-void TestLedger::tabWidths_data()
-{
+void TestLedger::tabWidths_data() {
     QTest::addColumn<int>("inspectors");
     QTest::addColumn<int>("width");
     QTest::newRow("none") << 0 << 999;
@@ -111,8 +115,7 @@ void TestLedger::tabWidths_data()
     QTest::newRow("thirty") << 30 << 40;
 }
 
-void TestLedger::tabWidths()
-{
+void TestLedger::tabWidths() {
     QFETCH(int, inspectors);
     QFETCH(int, width);
     ScopedClock clock(QDate(2011, 6, 10));
@@ -130,8 +133,7 @@ void TestLedger::tabWidths()
     QCOMPARE(tabs->tabRect(0).height(), 22);
 }
 
-void TestLedger::missingFile()
-{
+void TestLedger::missingFile() {
     ScopedClock clock(QDate(2011, 6, 10));
     LedgerFolder f(false);
     ScriptedPrompter prompts;
@@ -142,8 +144,7 @@ void TestLedger::missingFile()
     QVERIFY(!QFile::exists(f.file()));
 }
 
-void TestLedger::missingTableEndsStartUp()
-{
+void TestLedger::missingTableEndsStartUp() {
     ScopedClock clock(QDate(2011, 6, 10));
     LedgerFolder f;
     f.insertCase(caseOf(2011, "市道1号線改良工事", "山田", 1000000));
@@ -153,14 +154,14 @@ void TestLedger::missingTableEndsStartUp()
     w.show();
     QCOMPARE(prompts.prompts.size(), 1);
     QCOMPARE(prompts.prompts.at(0).kind, Prompt::Kind::Error);
-    QVERIFY2(prompts.lastText().contains(QStringLiteral("22諸定義")), qPrintable(prompts.lastText()));
+    QVERIFY2(prompts.lastText().contains(QStringLiteral("22諸定義")),
+             qPrintable(prompts.lastText()));
     // The sequence ended at the numbering read: the list was never opened.
     QCOMPARE(shared().fiscalYear, QStringLiteral("2011"));
     QVERIFY(!w.list().isOpen());
 }
 
-void TestLedger::exitAsks()
-{
+void TestLedger::exitAsks() {
     ScopedClock clock(QDate(2011, 6, 10));
     LedgerFolder f;
     ScriptedPrompter prompts;
@@ -180,8 +181,7 @@ void TestLedger::exitAsks()
     QVERIFY(!w.database().isOpen());
 }
 
-void TestLedger::filtersFollowTabMonthBand()
-{
+void TestLedger::filtersFollowTabMonthBand() {
     ScopedClock clock(QDate(2011, 6, 10));
     LedgerFolder f;
     f.insertInspector(2011, QStringLiteral("山田"), QStringLiteral("土木"));
@@ -206,11 +206,13 @@ void TestLedger::filtersFollowTabMonthBand()
     QCOMPARE(w.list().filter(),
              QStringLiteral("年度='2011' and 検査員='山田' and 受付月=6 and 請負金額>=25000000"));
     QCOMPARE(listedIds(w), QList<qint64>{edge});
-    QCOMPARE(w.findChild<QGroupBox *>("GroupBox8")->title(), QStringLiteral("一覧表( 登録件数=1件 )"));
+    QCOMPARE(w.findChild<QGroupBox *>("GroupBox8")->title(),
+             QStringLiteral("一覧表( 登録件数=1件 )"));
 
     clickTab(w, 2);
-    QCOMPARE(w.list().filter(),
-             QStringLiteral("年度='2011' and 検査員='O''Neil' and 受付月=6 and 請負金額>=25000000"));
+    QCOMPARE(
+        w.list().filter(),
+        QStringLiteral("年度='2011' and 検査員='O''Neil' and 受付月=6 and 請負金額>=25000000"));
     QCOMPARE(w.list().recordCount(), 0);
     QTest::mouseClick(month->button(9), Qt::LeftButton); // 1月
     QCOMPARE(listedIds(w), QList<qint64>{jan});
@@ -224,8 +226,7 @@ void TestLedger::filtersFollowTabMonthBand()
     QVERIFY(!w.findChild<QToolButton *>("SpeedButton11")->isEnabled());
 }
 
-void TestLedger::sortReturnsToIdOrder()
-{
+void TestLedger::sortReturnsToIdOrder() {
     ScopedClock clock(QDate(2011, 6, 10));
     LedgerFolder f;
     QVariantMap high = caseOf(2011, "高得点工事", "山田", 1000);
@@ -249,8 +250,7 @@ void TestLedger::sortReturnsToIdOrder()
     QCOMPARE(listedIds(w), (QList<qint64>{c, b, a}));
 }
 
-void TestLedger::yearChangeAndTypedYear()
-{
+void TestLedger::yearChangeAndTypedYear() {
     ScopedClock clock(QDate(2011, 6, 10));
     LedgerFolder f;
     f.insertInspector(2011, QStringLiteral("山田"), QStringLiteral("土木"));
@@ -288,8 +288,7 @@ void TestLedger::yearChangeAndTypedYear()
     QCOMPARE(shared().firstYearId, 1);
 }
 
-void TestLedger::loadCase()
-{
+void TestLedger::loadCase() {
     ScopedClock clock(QDate(2011, 6, 10));
     LedgerFolder f;
     f.insertInspector(2011, QStringLiteral("山田"), QStringLiteral("土木"));
@@ -304,7 +303,8 @@ void TestLedger::loadCase()
     b["変更工期"] = "H24/03/15";
     const qint64 idA = f.insertCase(a);
     f.insertCase(b);
-    f.exec(QStringLiteral("INSERT INTO 10工事検査台帳 (年度,工事名,請負金額) VALUES (2013,'別年度',0)"));
+    f.exec(QStringLiteral(
+        "INSERT INTO 10工事検査台帳 (年度,工事名,請負金額) VALUES (2013,'別年度',0)"));
     ScriptedPrompter prompts;
     LedgerWindow w;
     w.show();
@@ -358,8 +358,7 @@ void TestLedger::loadCase()
     QVERIFY(prompts.prompts.isEmpty());
 }
 
-void TestLedger::clearEntry()
-{
+void TestLedger::clearEntry() {
     ScopedClock clock(QDate(2011, 6, 10));
     LedgerFolder f;
     QVariantMap a = caseOf(2011, "市道1号線改良工事", "山田", 12345678);
@@ -374,12 +373,25 @@ void TestLedger::clearEntry()
     QCOMPARE(w.boxText(QStringLiteral("Edit17")), QStringLiteral("75.5"));
     QTest::mouseClick(w.findChild<QToolButton *>("ToolButton5"), Qt::LeftButton); // 入力欄を消去
     const QList<QPair<const char *, QString>> cleared = {
-        {"Edit1", ""},           {"Edit6", ""},          {"Edit20", "契約依頼"}, {"Edit18", "完成検査"},
-        {"Edit7", "土木一式工事"}, {"Edit19", "土木"},     {"Edit21", "0"},       {"Edit8", "0"},
-        {"Edit24", "0"},         {"Edit17", "0.0"},      {"Edit22", "0"},       {"Edit92", "市長印"},
-        {"Edit90", "1"},         {"Edit79", "2"},        {"Edit34", "×"},
+        {"Edit1", ""},
+        {"Edit6", ""},
+        {"Edit20", "契約依頼"},
+        {"Edit18", "完成検査"},
+        {"Edit7", "土木一式工事"},
+        {"Edit19", "土木"},
+        {"Edit21", "0"},
+        {"Edit8", "0"},
+        {"Edit24", "0"},
+        {"Edit17", "0.0"},
+        {"Edit22", "0"},
+        {"Edit92", "市長印"},
+        {"Edit90", "1"},
+        {"Edit79", "2"},
+        {"Edit34", "×"},
         // The grey boxes of pages ② and ③ keep the loaded case.
-        {"Edit29", "市道1号線改良工事"}, {"Edit35", "1,235"}, {"Edit39", "工検0001"},
+        {"Edit29", "市道1号線改良工事"},
+        {"Edit35", "1,235"},
+        {"Edit39", "工検0001"},
         {"Edit25", "1"},
     };
     for (const auto &[name, text] : cleared)

@@ -16,14 +16,12 @@ public:
     ScriptedPrompter() { Prompter::install(this); }
     ~ScriptedPrompter() override { Prompter::install(nullptr); }
 
-    bool show(const Prompt &prompt) override
-    {
+    bool show(const Prompt &prompt) override {
         prompts.append(prompt);
         return answers.isEmpty() ? true : answers.takeFirst();
     }
 
-    QStringList texts() const
-    {
+    QStringList texts() const {
         QStringList t;
         for (const Prompt &p : prompts)
             t << p.text;
@@ -39,7 +37,10 @@ public:
 // A clock fixed to one day, installed for its lifetime.
 class ScopedClock {
 public:
-    explicit ScopedClock(const QDate &day) : m_clock(day) { Clock::install(&m_clock); }
+    explicit ScopedClock(const QDate &day)
+        : m_clock(day) {
+        Clock::install(&m_clock);
+    }
     ~ScopedClock() { Clock::install(nullptr); }
     void set(const QDate &day) { m_clock.set(day); }
 
