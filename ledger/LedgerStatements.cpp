@@ -2,6 +2,7 @@
 
 #include "SqlText.h"
 
+using namespace Qt::Literals::StringLiterals;
 using SqlText::quote;
 using SqlText::quoteBoxValue;
 
@@ -26,61 +27,37 @@ QString bookNumber(const QString &bookName, qint64 startNo, qint64 seq) {
 
 QStringList appendLines(const BoxTexts &b, const QString &receiptNo, const QString &dispatchNo,
                         const QString &yearText, const QString &inspector, const QString &trade) {
-    QStringList lines{QStringLiteral("Insert Into 10工事検査台帳 (")};
-    lines << QStringLiteral("受付番号,") << QStringLiteral("発送番号,") << QStringLiteral("受付日,")
-          << QStringLiteral("受付月,") << QStringLiteral("時間,") << QStringLiteral("工事番号,")
-          << QStringLiteral("備考,") << QStringLiteral("工事名,") << QStringLiteral("請負業者名,")
-          << QStringLiteral("業種名称,") << QStringLiteral("請負金額,") << QStringLiteral("工期自,")
-          << QStringLiteral("工期至,") << QStringLiteral("変更工期,") << QStringLiteral("担当局,")
-          << QStringLiteral("担当部,") << QStringLiteral("担当課,") << QStringLiteral("監督員,")
-          << QStringLiteral("評定監督員,") << QStringLiteral("評定係長,")
-          << QStringLiteral("評定検査員,") << QStringLiteral("評定合計,") << QStringLiteral("年度,")
-          << QStringLiteral("合格年,") << QStringLiteral("合格月,") << QStringLiteral("検査員,")
-          << QStringLiteral("職種区分,") << QStringLiteral("契約区分,")
-          << QStringLiteral("検査区分,") << QStringLiteral("工事区分,") << QStringLiteral("件名,")
-          << QStringLiteral("公印種類,") << QStringLiteral("件数,") << QStringLiteral("押印数,")
-          << QStringLiteral("財務チェック");
-    lines << QStringLiteral(")") << QStringLiteral("VALUES (");
-    const QStringList values{
-        quote(receiptNo),
-        quote(dispatchNo),
-        QBV(b, "Edit2"),
-        QBV(b, "Edit24"),
-        QBV(b, "Edit3"),
-        QBV(b, "Edit37"),
-        QBV(b, "Edit38"),
-        QBV(b, "Edit6"),
-        QBV(b, "Edit36"),
-        QBV(b, "Edit7"),
-        Q(b, "Edit21"),
-        QBV(b, "Edit9"),
-        QBV(b, "Edit10"),
-        QBV(b, "Edit11"),
-        quote(QStringLiteral(" ")),
-        quote(QStringLiteral(" ")),
-        QBV(b, "Edit12"),
-        QBV(b, "Edit13"),
-        Q(b, "Edit14"),
-        Q(b, "Edit15"),
-        Q(b, "Edit16"),
-        Q(b, "Edit17"),
-        quote(yearText),
-        quote(QStringLiteral("0")),
-        quote(QStringLiteral("0")),
-        quote(inspector),
-        quote(trade),
-        QBV(b, "Edit20"),
-        QBV(b, "Edit18"),
-        QBV(b, "Edit19"),
-        quote(QStringLiteral("完成検査等")),
-        quote(QStringLiteral("市長印")),
-        quote(QStringLiteral("1")),
-        quote(QStringLiteral("2")),
-        quote(QStringLiteral("×")),
+    // Each column with its value, in the order of the statement. The dispatch columns take
+    // the fixed defaults, not the boxes of page ③.
+    // clang-format off
+    const QList<std::pair<QString, QString>> columns{
+        {u"受付番号"_s, quote(receiptNo)},       {u"発送番号"_s, quote(dispatchNo)},
+        {u"受付日"_s, QBV(b, "Edit2")},          {u"受付月"_s, QBV(b, "Edit24")},
+        {u"時間"_s, QBV(b, "Edit3")},            {u"工事番号"_s, QBV(b, "Edit37")},
+        {u"備考"_s, QBV(b, "Edit38")},           {u"工事名"_s, QBV(b, "Edit6")},
+        {u"請負業者名"_s, QBV(b, "Edit36")},     {u"業種名称"_s, QBV(b, "Edit7")},
+        {u"請負金額"_s, Q(b, "Edit21")},         {u"工期自"_s, QBV(b, "Edit9")},
+        {u"工期至"_s, QBV(b, "Edit10")},         {u"変更工期"_s, QBV(b, "Edit11")},
+        {u"担当局"_s, quote(u" "_s)},            {u"担当部"_s, quote(u" "_s)},
+        {u"担当課"_s, QBV(b, "Edit12")},         {u"監督員"_s, QBV(b, "Edit13")},
+        {u"評定監督員"_s, Q(b, "Edit14")},       {u"評定係長"_s, Q(b, "Edit15")},
+        {u"評定検査員"_s, Q(b, "Edit16")},       {u"評定合計"_s, Q(b, "Edit17")},
+        {u"年度"_s, quote(yearText)},            {u"合格年"_s, quote(u"0"_s)},
+        {u"合格月"_s, quote(u"0"_s)},            {u"検査員"_s, quote(inspector)},
+        {u"職種区分"_s, quote(trade)},           {u"契約区分"_s, QBV(b, "Edit20")},
+        {u"検査区分"_s, QBV(b, "Edit18")},       {u"工事区分"_s, QBV(b, "Edit19")},
+        {u"件名"_s, quote(u"完成検査等"_s)},     {u"公印種類"_s, quote(u"市長印"_s)},
+        {u"件数"_s, quote(u"1"_s)},              {u"押印数"_s, quote(u"2"_s)},
+        {u"財務チェック"_s, quote(u"×"_s)},
     };
-    for (qsizetype i = 0; i < values.size(); ++i)
-        lines << values.at(i) + (i + 1 < values.size() ? QStringLiteral(",") : QString());
-    lines << QStringLiteral(")");
+    // clang-format on
+    QStringList lines{u"Insert Into 10工事検査台帳 ("_s};
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        lines << columns.at(i).first + (i + 1 < columns.size() ? u","_s : QString());
+    lines << u")"_s << u"VALUES ("_s;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        lines << columns.at(i).second + (i + 1 < columns.size() ? u","_s : QString());
+    lines << u")"_s;
     return lines;
 }
 
