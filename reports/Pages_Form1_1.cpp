@@ -1,3 +1,4 @@
+#include "PageParts.h"
 #include "ReportPageDefs.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,22 +20,17 @@ Page makeQuickRep7() {
     const QStringList monthColumns = {u"4月"_s,  u"5月"_s, u"6月"_s,  u"7月"_s,
                                       u"8月"_s,  u"9月"_s, u"10月"_s, u"11月"_s,
                                       u"12月"_s, u"1月"_s, u"2月"_s,  u"3月"_s};
-    const auto topLeft = Qt::AlignLeft | Qt::AlignTop;
     const auto topRight = Qt::AlignRight | Qt::AlignTop;
     const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
 
-    Band header(Band::Kind::PageHeader, 15.6, Band::AllSides);
-    header.add(Element::label(QRectF(1.5, 1.0, 60, 5.0), u"西暦年度"_s, FontSpec::mincho(12),
-                              topLeft, u"QRLabel149"_s));
-    header.add(
-        Element::printDate(QRectF(200, 1.0, width - 201.5, 4.0), FontSpec::mincho(10), topRight));
+    Band header = formPageHeader(u"QRLabel149"_s, width);
     header.add(Element::note(
         QRectF(120, 5.4, width - 121.5, 3.8),
         {u"件数は、全検査(完成検査、中間検査、出来高検査、部分完成検査、清算出来高検査)の合計"_s},
         FontSpec::mincho(9), topRight));
-    header.add(Element::label(QRectF(1.5, 8.2, 200, 7.0), title, FontSpec::mincho(18), left));
+    header.add(formTitle(QRectF(1.5, 8.2, 200, 7.0), title));
     page.addBand(header);
 
     const double headHeight = 11.1;

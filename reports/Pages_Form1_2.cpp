@@ -1,4 +1,5 @@
 #include "FormPages.h"
+#include "PageParts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,21 +22,14 @@ Page makeQuickRep1() {
                                       u"8月"_s,  u"9月"_s, u"10月"_s, u"11月"_s,
                                       u"12月"_s, u"1月"_s, u"2月"_s,  u"3月"_s};
     const auto topLeft = Qt::AlignLeft | Qt::AlignTop;
-    const auto topRight = Qt::AlignRight | Qt::AlignTop;
     const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const double pad = 0.8; // keeps texts off the rules
 
-    Band header(Band::Kind::PageHeader, 15.6, Band::AllSides);
-    header.add(Element::label(QRectF(1.5, 1.0, 60, 5.0), u"西暦年度"_s, FontSpec::mincho(12),
-                              topLeft, u"QRLabel76"_s));
-    header.add(
-        Element::printDate(QRectF(200, 1.0, width - 201.5, 4.0), FontSpec::mincho(10), topRight));
-    header.add(Element::label(QRectF(1.5, 8.2, 220, 7.0), title, FontSpec::mincho(18), left));
-    // Amounts are in yen.
-    header.add(Element::label(QRectF(width - 41.5, 8.2, 40, 7.0), u"金額：円"_s,
-                              FontSpec::mincho(12), right));
+    Band header = formPageHeader(u"QRLabel76"_s, width);
+    header.add(formTitle(QRectF(1.5, 8.2, 220, 7.0), title));
+    header.add(amountsInYen(width));
     page.addBand(header);
 
     const double headHeight = 8.5;

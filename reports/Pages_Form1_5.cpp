@@ -1,11 +1,10 @@
 #include "FormPages.h"
+#include "PageParts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
-constexpr Qt::Alignment TopRight = Qt::AlignRight | Qt::AlignTop;
 constexpr Qt::Alignment Centred = Qt::AlignHCenter | Qt::AlignVCenter;
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
@@ -39,15 +38,9 @@ Page completionPage(const Variant &v) {
     Page page(v.name, v.title);
     const double width = page.setup.contentRectMm().width(); // 277 mm
 
-    Band header(Band::Kind::PageHeader, 15.6, Band::AllSides);
-    header.add(Element::label(QRectF(1.5, 1.0, 60, 5.0), u"西暦年度"_s, FontSpec::mincho(12),
-                              TopLeft, v.yearLabel));
-    header.add(
-        Element::printDate(QRectF(200, 1.0, width - 201.5, 4.0), FontSpec::mincho(10), TopRight));
-    header.add(Element::label(QRectF(1.5, 8.2, 232, 7.0), v.title, FontSpec::mincho(18), Left));
-    // Amounts are in yen.
-    header.add(Element::label(QRectF(width - 41.5, 8.2, 40, 7.0), u"金額：円"_s,
-                              FontSpec::mincho(12), Right));
+    Band header = formPageHeader(v.yearLabel, width);
+    header.add(formTitle(QRectF(1.5, 8.2, 232, 7.0), v.title));
+    header.add(amountsInYen(width));
     page.addBand(header);
 
     Band columnHeader(Band::Kind::ColumnHeader, HeadHeight,

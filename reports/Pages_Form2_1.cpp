@@ -1,4 +1,5 @@
 #include "FormPages.h"
+#include "PageParts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -10,18 +11,12 @@ Page makeQuickRep5() {
 
     const double width = page.setup.contentRectMm().width(); // 277 mm
     const double columns[5] = {0, 53.0, 119.0, 185.0, width};
-    const auto topLeft = Qt::AlignLeft | Qt::AlignTop;
-    const auto topRight = Qt::AlignRight | Qt::AlignTop;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const double pad = 1.5; // keeps texts off the rules
 
-    Band header(Band::Kind::PageHeader, 15.6, Band::AllSides);
-    header.add(Element::label(QRectF(1.5, 1.0, 60, 5.0), u"西暦年度"_s, FontSpec::mincho(12),
-                              topLeft, u"QRLabel152"_s));
-    header.add(
-        Element::printDate(QRectF(200, 1.0, width - 201.5, 4.0), FontSpec::mincho(10), topRight));
-    header.add(Element::label(QRectF(1.5, 8.2, 232, 7.0), title, FontSpec::mincho(18), left));
+    Band header = formPageHeader(u"QRLabel152"_s, width);
+    header.add(formTitle(QRectF(1.5, 8.2, 232, 7.0), title));
     page.addBand(header);
 
     const FontSpec font = FontSpec::gothic(11);

@@ -1,4 +1,5 @@
 #include "FormPages.h"
+#include "PageParts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,19 +19,13 @@ Page makeQuickRep6() {
                                     u"８月"_s, u"９月"_s, u"10月"_s, u"11月"_s,
                                     u"12月"_s, u"１月"_s, u"２月"_s, u"３月"_s};
     constexpr int FiscalMonths[12] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3};
-    const auto topLeft = Qt::AlignLeft | Qt::AlignTop;
-    const auto topRight = Qt::AlignRight | Qt::AlignTop;
     const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto bottomLeft = Qt::AlignLeft | Qt::AlignBottom;
 
-    Band header(Band::Kind::PageHeader, 15.6, Band::AllSides);
-    header.add(Element::label(QRectF(1.5, 1.0, 60, 5.0), u"西暦年度"_s, FontSpec::mincho(12),
-                              topLeft, u"QRLabel153"_s));
-    header.add(
-        Element::printDate(QRectF(200, 1.0, width - 201.5, 4.0), FontSpec::mincho(10), topRight));
-    header.add(Element::label(QRectF(1.5, 7.6, 190, 7.0), title, FontSpec::mincho(18), left));
+    Band header = formPageHeader(u"QRLabel153"_s, width);
+    header.add(formTitle(QRectF(1.5, 7.6, 190, 7.0), title));
     header.add(Element::label(QRectF(193, 8.6, width - 194.5, 5.6), u"全工事の集計"_s,
                               FontSpec::gothic(10), bottomLeft, u"QRLabel73"_s));
     page.addBand(header);

@@ -1,4 +1,5 @@
 #include "FormPages.h"
+#include "PageParts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -10,19 +11,14 @@ Page makeQuickRep8() {
 
     const double width = page.setup.contentRectMm().width(); // 277 mm
     const auto topLeft = Qt::AlignLeft | Qt::AlignTop;
-    const auto topRight = Qt::AlignRight | Qt::AlignTop;
     const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto bottomLeft = Qt::AlignLeft | Qt::AlignBottom;
     const auto bottomRight = Qt::AlignRight | Qt::AlignBottom;
 
-    Band header(Band::Kind::PageHeader, 15.6, Band::AllSides);
-    header.add(Element::label(QRectF(1.5, 1.0, 60, 5.0), u"西暦年度"_s, FontSpec::mincho(12),
-                              topLeft, u"QRLabel154"_s));
-    header.add(
-        Element::printDate(QRectF(200, 1.0, width - 201.5, 4.0), FontSpec::mincho(10), topRight));
-    header.add(Element::label(QRectF(1.5, 7.6, 100, 7.0), title, FontSpec::mincho(18), left));
+    Band header = formPageHeader(u"QRLabel154"_s, width);
+    header.add(formTitle(QRectF(1.5, 7.6, 100, 7.0), title));
     header.add(Element::label(QRectF(104, 8.4, 110, 5.8), u"＊＊＊"_s, FontSpec::mincho(11),
                               bottomLeft, u"QRLabel113"_s));
     header.add(Element::label(QRectF(220, 8.4, width - 221.5, 5.8), u"単位：件"_s,

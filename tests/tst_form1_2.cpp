@@ -4,12 +4,11 @@
 #include "FormPages.h"
 #include "PageRenderer.h"
 #include "ReportRun.h"
+#include "ReportTestSupport.h"
 #include "SharedState.h"
 #include "SqlText.h"
 #include "TestSupport.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,14 +18,6 @@ namespace {
 
 const QDate Today(2012, 3, 15);
 const QString Sel = u"SELECT Count(検査区分) as A,Sum(請負金額) as B FROM 10工事検査台帳 "_s;
-
-class RecordingProgress : public ProgressSink {
-public:
-    void begin(int maximum) override { events << u"begin %1"_s.arg(maximum); }
-    void step() override { events << u"step"_s; }
-    void end() override { events << u"end"_s; }
-    QStringList events;
-};
 
 // A case of the fixture: inspector, the case's own trade, inspection class (null: none),
 // pass month and contract amount, in fiscal year 2011 unless given.
@@ -65,35 +56,6 @@ void fillLedger(const LedgerFolder &f) {
     addCase(f, u"伊藤"_s, u"土木"_s, u"完成検査"_s, 5, 7000000);  // not on the roster
 }
 
-// Runs the aggregation for a fiscal year without a window, as the companion does.
-void runForm12(Database &db, const QString &year, ProgressSink &progress) {
-    Query temp(db);
-    shared().reset();
-    shared().fiscalYear = year;
-    readRoster(temp, year);
-    db.clearLog();
-    ReportContext context{db, temp, progress};
-    calcForm1_2(context);
-}
-
-ReportRows readTable(Database &db) {
-    ReportTable table(db);
-    table.setTableName(Form1_2::TableName);
-    table.open();
-    return table.rows();
-}
-
-QStringList csvLines(const ReportRows &rows) {
-    QStringList lines{rows.columns.join(u',')};
-    for (const QVariantList &row : rows.rows) {
-        QStringList cells;
-        for (const QVariant &v : row)
-            cells << Formats::plainText(v);
-        lines << cells.join(u',');
-    }
-    return lines;
-}
-
 // The label columns of every row, "検査員/職種区分".
 QStringList rowLabels(const ReportRows &rows) {
     QStringList labels;
@@ -101,13 +63,6 @@ QStringList rowLabels(const ReportRows &rows) {
         labels << Formats::plainText(rows.value(r, u"検査員"_s)) + u'/' +
                       Formats::plainText(rows.value(r, u"職種区分"_s));
     return labels;
-}
-
-QString pdfText(const QString &file) {
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-layout"_s, file, u"-"_s});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput()).remove(u' ').remove(u'\u3000');
 }
 
 } // namespace
@@ -221,10 +176,10 @@ void TestForm12::runShape() {
     db.open(f.file());
     db.setLogging(true);
     RecordingProgress recorder;
-    runForm12(db, u"2011"_s, recorder);
+    runForm(db, u"2011"_s, recorder, calcForm1_2);
     const QStringList log = db.statementLog();
 
-    QCOMPARE(rowLabels(readTable(db)), labels);
+    QCOMPARE(rowLabels(readTable(db, Form1_2::TableName)), labels);
     QCOMPARE(recorder.events, progress);
     // 26 queries per row, one insert per row, the delete first.
     QCOMPARE(log.first(), u"Delete From 様式2：月別検査調書"_s);
@@ -241,7 +196,7 @@ void TestForm12::runOrder() {
     db.open(f.file());
     db.setLogging(true);
     NoProgress progress;
-    runForm12(db, u"2011"_s, progress);
+    runForm(db, u"2011"_s, progress, calcForm1_2);
     const QStringList log = db.statementLog();
 
     // 山田: twelve counts January … December, twelve amounts, the year's two, the insert.
@@ -290,19 +245,14 @@ void TestForm12::golden() {
     Database db;
     db.open(f.file());
     NoProgress progress;
-    runForm12(db, u"2011"_s, progress);
+    runForm(db, u"2011"_s, progress, calcForm1_2);
 
-    const ReportRows rows = readTable(db);
+    const ReportRows rows = readTable(db, Form1_2::TableName);
     // The page's masks format numbers only: counts and amounts must read back as such.
     QCOMPARE(rows.value(0, u"4月c"_s).typeId(), QMetaType::LongLong);
     QCOMPARE(rows.value(0, u"4月p"_s).typeId(), QMetaType::LongLong);
 
-    const QStringList lines = csvLines(rows);
-    if (qEnvironmentVariableIsSet("KENSA_WRITE_GOLDEN"))
-        qInfo().noquote() << lines.join(u'\n');
-    QFile golden(QFINDTESTDATA("golden/form1_2.csv"));
-    QVERIFY2(golden.open(QIODevice::ReadOnly | QIODevice::Text), "golden/form1_2.csv is missing");
-    QCOMPARE(lines, QString::fromUtf8(golden.readAll()).split(u'\n', Qt::SkipEmptyParts));
+    compareGolden(csvLines(rows), u"form1_2.csv"_s);
 }
 
 void TestForm12::failureKeepsRowsWritten() {
@@ -315,16 +265,17 @@ void TestForm12::failureKeepsRowsWritten() {
     db.open(f.file());
     NoProgress progress;
     try {
-        runForm12(db, u"2011"_s, progress);
+        runForm(db, u"2011"_s, progress, calcForm1_2);
         QFAIL("the refused insert did not end the run");
     } catch (const EngineError &error) {
         QVERIFY2(error.message().contains(u"disk is full"_s), qPrintable(error.message()));
     }
-    QCOMPARE(rowLabels(readTable(db)), QStringList({u"山田/土木"_s, u"佐藤/土木"_s}));
+    QCOMPARE(rowLabels(readTable(db, Form1_2::TableName)),
+             QStringList({u"山田/土木"_s, u"佐藤/土木"_s}));
 }
 
 void TestForm12::pdf() {
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+    if (!havePdftotext())
         QSKIP("poppler-utils are not installed");
     ScopedClock clock(Today);
     LedgerFolder f;
@@ -332,13 +283,13 @@ void TestForm12::pdf() {
     Database db;
     db.open(f.file());
     NoProgress progress;
-    runForm12(db, u"2011"_s, progress);
+    runForm(db, u"2011"_s, progress, calcForm1_2);
 
     Page page = makeQuickRep1();
     QCOMPARE(page.caption(u"QRLabel76"_s), u"西暦年度"_s);
     QVERIFY(page.setCaption(u"QRLabel76"_s, yearText(u"2011"_s)));
     const QString file = QDir(f.dir()).filePath(u"form1_2.pdf"_s);
-    QVERIFY(writePdf(page, readTable(db), file, Today));
+    QVERIFY(writePdf(page, readTable(db, Form1_2::TableName), file, Today));
     const QString text = pdfText(file);
 
     QVERIFY2(text.contains(u"様式1-2：月別検査調書（検査員別、月別件数・金額）"_s),

@@ -3,12 +3,11 @@
 #include "FormPages.h"
 #include "PageRenderer.h"
 #include "ReportRun.h"
+#include "ReportTestSupport.h"
 #include "SharedState.h"
 #include "SqlText.h"
 #include "TestSupport.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,16 +18,6 @@ namespace {
 const QDate Today(2012, 3, 15);
 const QString Sel = u"SELECT Count(検査区分) as A,Sum(請負金額) as B FROM 10工事検査台帳 "_s;
 const QString InCompletion = u" AND (検査区分 IN('完成検査','清算出来高検査')))"_s;
-
-class RecordingProgress : public ProgressSink {
-public:
-    void begin(int maximum) override { events << u"begin %1"_s.arg(maximum); }
-    void step() override { events << u"step"_s; }
-    void end() override { events << u"end"_s; }
-    QStringList events;
-};
-
-using Calc = void (*)(ReportContext &);
 
 // A case of the fixture: inspector, construction class, inspection class, pass month and
 // contract amount, in fiscal year 2011 unless given.
@@ -66,41 +55,6 @@ void fillLedger(const LedgerFolder &f) {
     addCase(f, u"伊藤"_s, u"土木"_s, u"完成検査"_s, 4, 7000000); // not on the roster
 }
 
-void run(Database &db, const QString &year, ProgressSink &progress, Calc calc) {
-    Query temp(db);
-    shared().reset();
-    shared().fiscalYear = year;
-    readRoster(temp, year);
-    db.clearLog();
-    ReportContext context{db, temp, progress};
-    calc(context);
-}
-
-ReportRows readTable(Database &db) {
-    ReportTable table(db);
-    table.setTableName(Form1_3::TableName);
-    table.open();
-    return table.rows();
-}
-
-QStringList csvLines(const ReportRows &rows) {
-    QStringList lines{rows.columns.join(u',')};
-    for (const QVariantList &row : rows.rows) {
-        QStringList cells;
-        for (const QVariant &v : row)
-            cells << Formats::plainText(v);
-        lines << cells.join(u',');
-    }
-    return lines;
-}
-
-QStringList column(const ReportRows &rows, const QString &name) {
-    QStringList values;
-    for (int r = 0; r < rows.rowCount(); ++r)
-        values << Formats::plainText(rows.value(r, name));
-    return values;
-}
-
 // The fourteen value columns, counts then amounts.
 QStringList valueColumns() {
     QStringList columns;
@@ -117,22 +71,6 @@ QList<qint64> values(const ReportRows &rows, int row) {
     for (const QString &c : valueColumns())
         v << rows.value(row, c).toLongLong();
     return v;
-}
-
-void compareGolden(const QStringList &lines, const QString &name) {
-    if (qEnvironmentVariableIsSet("KENSA_WRITE_GOLDEN"))
-        qInfo().noquote() << lines.join(u'\n');
-    QFile golden(QFINDTESTDATA(u"golden/"_s + name));
-    QVERIFY2(golden.open(QIODevice::ReadOnly | QIODevice::Text),
-             qPrintable(name + u" is missing"_s));
-    QCOMPARE(lines, QString::fromUtf8(golden.readAll()).split(u'\n', Qt::SkipEmptyParts));
-}
-
-QString pdfText(const QString &file) {
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-layout"_s, file, u"-"_s});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput()).remove(u' ').remove(u'\u3000');
 }
 
 } // namespace
@@ -233,7 +171,7 @@ void TestForm13::insertLines() {
     db.setLogging(true);
     NoProgress progress;
 
-    run(db, u"2011"_s, progress, &calcForm1_3);
+    runForm(db, u"2011"_s, progress, &calcForm1_3);
     QStringList log = db.statementLog();
     // April: six class counts, six class amounts, the month's two figures, the insert.
     QCOMPARE(log.at(0), u"Delete From 様式3：業種別検査集計表"_s);
@@ -258,7 +196,7 @@ void TestForm13::insertLines() {
                          }));
     QVERIFY(log.last().contains(u"VALUES (\n'<合計>',\n"_s));
 
-    run(db, u"2011"_s, progress, &calcForm1_4);
+    runForm(db, u"2011"_s, progress, &calcForm1_4);
     log = db.statementLog();
     QCOMPARE(log.at(0), u"Delete From 様式3：業種別検査集計表"_s);
     QCOMPARE(log.at(1),
@@ -323,10 +261,10 @@ void TestForm13::runShape() {
     db.open(f.file());
     db.setLogging(true);
     RecordingProgress progress;
-    run(db, u"2011"_s, progress, form14 ? &calcForm1_4 : &calcForm1_3);
+    runForm(db, u"2011"_s, progress, form14 ? &calcForm1_4 : &calcForm1_3);
     const QStringList log = db.statementLog();
 
-    const ReportRows table = readTable(db);
+    const ReportRows table = readTable(db, Form1_3::TableName);
     QCOMPARE(table.rowCount(), rows);
     QVERIFY(!column(table, u"月"_s).contains(u"前回の行"_s));
     QCOMPARE(log.filter(QRegularExpression(u"^SELECT"_s)).size(), queries);
@@ -345,9 +283,9 @@ void TestForm13::form13Golden() {
     Database db;
     db.open(f.file());
     NoProgress progress;
-    run(db, u"2011"_s, progress, &calcForm1_3);
+    runForm(db, u"2011"_s, progress, &calcForm1_3);
 
-    const ReportRows rows = readTable(db);
+    const ReportRows rows = readTable(db, Form1_3::TableName);
     QCOMPARE(column(rows, u"月"_s),
              QStringList({u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s, u"10"_s, u"11"_s, u"12"_s,
                           u"1"_s, u"2"_s, u"3"_s, u"<合計>"_s}));
@@ -367,9 +305,9 @@ void TestForm13::form14Golden() {
     Database db;
     db.open(f.file());
     NoProgress progress;
-    run(db, u"2011"_s, progress, &calcForm1_4);
+    runForm(db, u"2011"_s, progress, &calcForm1_4);
 
-    const ReportRows rows = readTable(db);
+    const ReportRows rows = readTable(db, Form1_3::TableName);
     QCOMPARE(rows.rowCount(), 48);
     // Civil, building, equipment; 中村 of another trade has no row.
     QCOMPARE(column(rows, u"検査員"_s).mid(0, 4),
@@ -389,10 +327,10 @@ void TestForm13::totalsAgree() {
     Database db;
     db.open(f.file());
     NoProgress progress;
-    run(db, u"2011"_s, progress, &calcForm1_3);
-    const ReportRows form13 = readTable(db);
-    run(db, u"2011"_s, progress, &calcForm1_4);
-    const ReportRows form14 = readTable(db);
+    runForm(db, u"2011"_s, progress, &calcForm1_3);
+    const ReportRows form13 = readTable(db, Form1_3::TableName);
+    runForm(db, u"2011"_s, progress, &calcForm1_4);
+    const ReportRows form14 = readTable(db, Form1_3::TableName);
 
     QList<qint64> sum(valueColumns().size(), 0);
     for (int m = 0; m < 12; ++m) {
@@ -429,7 +367,7 @@ void TestForm13::pdf() {
     QFETCH(int, pages);
     QFETCH(QString, counts);
     QFETCH(QString, amounts);
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+    if (!havePdftotext())
         QSKIP("poppler-utils are not installed");
 
     ScopedClock clock(Today);
@@ -438,7 +376,7 @@ void TestForm13::pdf() {
     Database db;
     db.open(f.file());
     NoProgress progress;
-    run(db, u"2011"_s, progress, form14 ? &calcForm1_4 : &calcForm1_3);
+    runForm(db, u"2011"_s, progress, form14 ? &calcForm1_4 : &calcForm1_3);
 
     Page page = makeQuickRep2();
     QCOMPARE(page.caption(u"QRLabel17"_s), Form1_3::Form13Title);
@@ -446,7 +384,7 @@ void TestForm13::pdf() {
     QVERIFY(page.setCaption(u"QRLabel17"_s, title));
     QVERIFY(page.setCaption(u"QRLabel117"_s, yearText(u"2011"_s)));
     const QString file = QDir(f.dir()).filePath(u"form1_3.pdf"_s);
-    QVERIFY(writePdf(page, readTable(db), file, Today));
+    QVERIFY(writePdf(page, readTable(db, Form1_3::TableName), file, Today));
     const QString text = pdfText(file);
 
     QVERIFY2(text.contains(QString(title).remove(u'\u3000')), qPrintable(text));

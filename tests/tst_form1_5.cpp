@@ -4,12 +4,11 @@
 #include "FormPages.h"
 #include "PageRenderer.h"
 #include "ReportRun.h"
+#include "ReportTestSupport.h"
 #include "SharedState.h"
 #include "SqlText.h"
 #include "TestSupport.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,14 +16,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QDate Today(2011, 6, 10);
-
-class RecordingProgress : public ProgressSink {
-public:
-    void begin(int maximum) override { events << u"begin %1"_s.arg(maximum); }
-    void step() override { events << u"step"_s; }
-    void end() override { events << u"end"_s; }
-    QStringList events;
-};
 
 // One case of the fixture; a null contract class or inspection class stays null.
 void addCase(const LedgerFolder &f, int year, const QString &inspector, const QString &trade,
@@ -60,61 +51,6 @@ void fillLedger(const LedgerFolder &f) {
     addCase(f, 2011, u"鈴木"_s, u"建築"_s, u"完成検査"_s, 7, 12345678);
     addCase(f, 2010, u"鈴木"_s, u"建築"_s, u"完成検査"_s, 7, 9000000); // another year
     addCase(f, 2011, u"田中"_s, u"設備"_s, u"完成検査"_s, 9, 6000000); // only in <合計>
-}
-
-// Sets the shared state as the start-up does and runs one aggregation without a window.
-void runForm(Database &db, void (*calc)(ReportContext &), ProgressSink &progress,
-             const QString &year = u"2011"_s) {
-    Query temp(db);
-    shared().reset();
-    shared().fiscalYear = year;
-    readRoster(temp, year);
-    db.clearLog();
-    ReportContext context{db, temp, progress};
-    calc(context);
-}
-
-ReportRows readTable(Database &db) {
-    ReportTable table(db);
-    table.setTableName(Form1_5::TableName);
-    table.open();
-    return table.rows();
-}
-
-QStringList csvLines(const ReportRows &rows) {
-    QStringList lines{rows.columns.join(u',')};
-    for (const QVariantList &row : rows.rows) {
-        QStringList cells;
-        for (const QVariant &v : row)
-            cells << Formats::plainText(v);
-        lines << cells.join(u',');
-    }
-    return lines;
-}
-
-QStringList golden(const QString &name) {
-    QFile file(QFINDTESTDATA(u"golden/"_s + name));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {u"missing golden file "_s + name};
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-}
-
-bool havePoppler() {
-    return !QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty();
-}
-
-// The pages of a PDF as text, blanks of both widths removed: pdftotext invents the spacing
-// between proportional glyphs.
-QStringList pdfPages(const QString &file) {
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-layout"_s, file, u"-"_s});
-    process.waitForFinished(60000);
-    QString text = QString::fromUtf8(process.readAllStandardOutput());
-    text.remove(u' ').remove(u'\u3000');
-    QStringList pages = text.split(u'\f');
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
 }
 
 } // namespace
@@ -216,7 +152,7 @@ void TestForm15::form15Run() {
     db.open(f.file());
     db.setLogging(true);
     RecordingProgress progress;
-    runForm(db, &calcForm1_5, progress);
+    runForm(db, u"2011"_s, progress, &calcForm1_5);
     const QStringList log = db.statementLog();
 
     // The delete, then per walked inspector 13 rows of three statements and an insert.
@@ -241,7 +177,7 @@ void TestForm15::form15Run() {
     expected << u"end"_s;
     QCOMPARE(progress.events, expected);
 
-    const ReportRows rows = readTable(db);
+    const ReportRows rows = readTable(db, Form1_5::TableName);
     QCOMPARE(rows.rowCount(), 39);
     // The page masks format numbers only: the figures must read back as such.
     QCOMPARE(rows.value(0, u"完成検査c"_s).typeId(), QMetaType::LongLong);
@@ -255,7 +191,7 @@ void TestForm15::form16Run() {
     db.open(f.file());
     db.setLogging(true);
     RecordingProgress progress;
-    runForm(db, &calcForm1_6, progress);
+    runForm(db, u"2011"_s, progress, &calcForm1_6);
     const QStringList log = db.statementLog();
 
     // Three inspector rows, three subtotals and the total, each of three statements and an
@@ -296,14 +232,11 @@ void TestForm15::golden() {
     Database db;
     db.open(f.file());
     NoProgress progress;
-    runForm(db, calc, progress);
+    runForm(db, u"2011"_s, progress, calc);
     // A second run leaves the same rows: the table is emptied first.
-    runForm(db, calc, progress);
+    runForm(db, u"2011"_s, progress, calc);
 
-    const QStringList lines = csvLines(readTable(db));
-    if (qEnvironmentVariableIsSet("KENSA_WRITE_GOLDEN"))
-        qInfo().noquote() << lines.join(u'\n');
-    QCOMPARE(lines, ::golden(file));
+    compareGolden(csvLines(readTable(db, Form1_5::TableName)), file);
 }
 
 void TestForm15::mergedList() {
@@ -323,15 +256,15 @@ void TestForm15::emptyRoster() {
     Database db;
     db.open(f.file());
     NoProgress progress;
-    runForm(db, &calcForm1_5, progress);
-    QCOMPARE(readTable(db).rowCount(), 39);
+    runForm(db, u"2011"_s, progress, &calcForm1_5);
+    QCOMPARE(readTable(db, Form1_5::TableName).rowCount(), 39);
 
     // 2012 has no roster: form 1-5 writes nothing, form 1-6 three zero subtotals and a
     // zero total.
-    runForm(db, &calcForm1_5, progress, u"2012"_s);
-    QCOMPARE(readTable(db).rowCount(), 0);
-    runForm(db, &calcForm1_6, progress, u"2012"_s);
-    QCOMPARE(csvLines(readTable(db)).mid(1),
+    runForm(db, u"2012"_s, progress, &calcForm1_5);
+    QCOMPARE(readTable(db, Form1_5::TableName).rowCount(), 0);
+    runForm(db, u"2012"_s, progress, &calcForm1_6);
+    QCOMPARE(csvLines(readTable(db, Form1_5::TableName)).mid(1),
              QStringList({u",<小計>,****,0,0,0,0,0,0"_s, u",<小計>,****,0,0,0,0,0,0"_s,
                           u",<小計>,****,0,0,0,0,0,0"_s, u",<合計>,****,0,0,0,0,0,0"_s}));
 }
@@ -374,7 +307,7 @@ void TestForm15::pages() {
     QFETCH(QString, title);
     QFETCH(QStringList, firstPage);
     QFETCH(int, pageCount);
-    if (!havePoppler())
+    if (!havePdftotext())
         QSKIP("poppler-utils are not installed");
 
     LedgerFolder f;
@@ -382,13 +315,13 @@ void TestForm15::pages() {
     Database db;
     db.open(f.file());
     NoProgress progress;
-    runForm(db, byMonth ? &calcForm1_5 : &calcForm1_6, progress);
+    runForm(db, u"2011"_s, progress, byMonth ? &calcForm1_5 : &calcForm1_6);
 
     Page page = byMonth ? makeQuickRep3() : makeQuickRep4();
     QCOMPARE(page.caption(yearLabel), u"西暦年度"_s);
     QVERIFY(page.setCaption(yearLabel, yearText(u"2011"_s)));
     const QString pdf = QDir(f.dir()).filePath(page.name() + u".pdf"_s);
-    QVERIFY(writePdf(page, readTable(db), pdf, Today));
+    QVERIFY(writePdf(page, readTable(db, Form1_5::TableName), pdf, Today));
 
     const QStringList pages = pdfPages(pdf);
     QCOMPARE(pages.size(), pageCount);

@@ -4,12 +4,11 @@
 #include "FormPages.h"
 #include "PageRenderer.h"
 #include "ReportRun.h"
+#include "ReportTestSupport.h"
 #include "SharedState.h"
 #include "SqlText.h"
 #include "TestSupport.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,14 +16,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QDate PrintDay(2012, 4, 20);
-
-class RecordingProgress : public ProgressSink {
-public:
-    void begin(int maximum) override { events << u"begin %1"_s.arg(maximum); }
-    void step() override { events << u"step"_s; }
-    void end() override { events << u"end"_s; }
-    QStringList events;
-};
 
 // A graded case: 年度, inspection class, total score (null: not graded), pass month,
 // construction class and inspector.
@@ -69,33 +60,8 @@ void fillLedger(const LedgerFolder &f) {
 // Runs calcForm2_2 for fiscal year 2011 without a window, as the companion does.
 void run(Database &db, ProgressSink &progress, GradingScope scope, const QString &works = QString(),
          const QString &inspector = QString()) {
-    Query temp(db);
-    shared().reset();
-    shared().fiscalYear = u"2011"_s;
-    readRoster(temp, u"2011"_s);
-    db.clearLog();
-    ReportContext context{db, temp, progress};
-    calcForm2_2(context, scope, works, inspector);
-}
-
-ReportRows readTable(Database &db) {
-    ReportTable table(db);
-    table.setTableName(Form2_2::TableName);
-    table.open();
-    return table.rows();
-}
-
-QString tool(const QString &name, const QStringList &arguments) {
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(name), arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The text of a PDF without blanks of either width: pdftotext invents the spacing between
-// proportional glyphs.
-QString pdfText(const QString &file) {
-    return tool(u"pdftotext"_s, {u"-layout"_s, file, u"-"_s}).remove(u' ').remove(u'\u3000');
+    runForm(db, u"2011"_s, progress,
+            [&](ReportContext &context) { calcForm2_2(context, scope, works, inspector); });
 }
 
 const QString Select =
@@ -315,16 +281,11 @@ void TestForm2_2::golden() {
     QStringList lines;
     for (const Scope &s : scopes) {
         run(db, progress, s.scope, s.works, s.inspector);
-        const ReportRows rows = readTable(db);
+        const ReportRows rows = readTable(db, Form2_2::TableName);
         if (lines.isEmpty())
             lines << u"run,"_s + rows.columns.join(u',');
         QCOMPARE(rows.rowCount(), 18);
-        for (const QVariantList &row : rows.rows) {
-            QStringList cells{s.name};
-            for (const QVariant &v : row)
-                cells << Formats::plainText(v);
-            lines << cells.join(u',');
-        }
+        lines << csvLines(s.name, rows);
 
         // Rank 6 holds every graded case: its number is that of ranks 1 to 5 together, and
         // the year cell of each row of counts is the months' sum.
@@ -345,13 +306,7 @@ void TestForm2_2::golden() {
         }
     }
 
-    if (qEnvironmentVariableIsSet("KENSA_WRITE_GOLDEN"))
-        qInfo().noquote() << lines.join(u'\n');
-    QFile golden(QFINDTESTDATA("golden/form2_2.csv"));
-    QVERIFY2(golden.open(QIODevice::ReadOnly | QIODevice::Text), "golden/form2_2.csv is missing");
-    const QStringList expected =
-        QString::fromUtf8(golden.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines, expected);
+    compareGolden(lines, u"form2_2.csv"_s);
 }
 
 void TestForm2_2::failureKeepsCellsWritten() {
@@ -381,7 +336,7 @@ void TestForm2_2::failureKeepsCellsWritten() {
 }
 
 void TestForm2_2::pagePdf() {
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+    if (!havePdftotext())
         QSKIP("poppler-utils are not installed");
     LedgerFolder f;
     fillLedger(f);
@@ -397,7 +352,7 @@ void TestForm2_2::pagePdf() {
     QVERIFY(page.setCaption(u"QRLabel73"_s,
                             Form2_2::subtitle(GradingScope::ByInspector, {}, u"山田"_s)));
     QVERIFY(page.setCaption(u"QRLabel153"_s, yearText(u"2011"_s)));
-    const ReportRows rows = readTable(db);
+    const ReportRows rows = readTable(db, Form2_2::TableName);
     QCOMPARE(rowsPerPage(page) >= 18, true);
 
     const QString pdf = QDir(f.dir()).filePath(u"form2_2.pdf"_s);

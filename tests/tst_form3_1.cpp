@@ -4,12 +4,11 @@
 #include "FormPages.h"
 #include "PageRenderer.h"
 #include "ReportRun.h"
+#include "ReportTestSupport.h"
 #include "SharedState.h"
 #include "SqlText.h"
 #include "TestSupport.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,14 +16,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QDate PrintDay(2012, 4, 20);
-
-class RecordingProgress : public ProgressSink {
-public:
-    void begin(int maximum) override { events << u"begin %1"_s.arg(maximum); }
-    void step() override { events << u"step"_s; }
-    void end() override { events << u"end"_s; }
-    QStringList events;
-};
 
 // A case of the fixture: 年度, section, inspection class, contract class, construction
 // class, inspector, contract amount and pass month.
@@ -64,34 +55,9 @@ void fillLedger(const LedgerFolder &f) {
 
 // Runs calcForm3_1 for fiscal year 2011 without a window, as the companion does.
 void run(Database &db, ProgressSink &progress, DepartmentScope scope) {
-    Query temp(db);
     Query ka(db);
-    shared().reset();
-    shared().fiscalYear = u"2011"_s;
-    readRoster(temp, u"2011"_s);
-    db.clearLog();
-    ReportContext context{db, temp, progress};
-    calcForm3_1(context, ka, scope);
-}
-
-ReportRows readTable(Database &db) {
-    ReportTable table(db);
-    table.setTableName(Form3_1::TableName);
-    table.open();
-    return table.rows();
-}
-
-QString tool(const QString &name, const QStringList &arguments) {
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(name), arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The text of a PDF without blanks of either width: pdftotext invents the spacing between
-// proportional glyphs.
-QString pdfText(const QString &file) {
-    return tool(u"pdftotext"_s, {u"-layout"_s, file, u"-"_s}).remove(u' ').remove(u'\u3000');
+    runForm(db, u"2011"_s, progress,
+            [&](ReportContext &context) { calcForm3_1(context, ka, scope); });
 }
 
 const QString S = u"SELECT Count(検査区分) as A,Sum(請負金額) as B FROM 10工事検査台帳 "_s;
@@ -361,7 +327,7 @@ void TestForm3_1::runShape() {
     expected << u"end"_s;
     QCOMPARE(progress.events, expected);
 
-    QCOMPARE(readTable(db).rowCount(), rows);
+    QCOMPARE(readTable(db, Form3_1::TableName).rowCount(), rows);
 }
 
 void TestForm3_1::golden() {
@@ -379,31 +345,20 @@ void TestForm3_1::golden() {
     QStringList lines;
     for (const auto &[name, scope] : scopes) {
         run(db, progress, scope);
-        const ReportRows rows = readTable(db);
+        const ReportRows rows = readTable(db, Form3_1::TableName);
         if (lines.isEmpty())
             lines << u"run,"_s + rows.columns.join(u',');
-        for (const QVariantList &row : rows.rows) {
-            QStringList cells{name};
-            for (const QVariant &v : row)
-                cells << Formats::plainText(v);
-            lines << cells.join(u',');
-        }
+        lines << csvLines(name, rows);
         // The page's masks format numbers only: counts and amounts must read back as such.
         QCOMPARE(rows.value(0, u"合計金額"_s).typeId(), QMetaType::LongLong);
         QCOMPARE(rows.value(0, u"中間検査"_s).typeId(), QMetaType::LongLong);
     }
 
-    if (qEnvironmentVariableIsSet("KENSA_WRITE_GOLDEN"))
-        qInfo().noquote() << lines.join(u'\n');
-    QFile golden(QFINDTESTDATA("golden/form3_1.csv"));
-    QVERIFY2(golden.open(QIODevice::ReadOnly | QIODevice::Text), "golden/form3_1.csv is missing");
-    const QStringList expected =
-        QString::fromUtf8(golden.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines, expected);
+    compareGolden(lines, u"form3_1.csv"_s);
 }
 
 void TestForm3_1::pagePdf() {
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+    if (!havePdftotext())
         QSKIP("poppler-utils are not installed");
     LedgerFolder f;
     fillLedger(f);
@@ -420,7 +375,7 @@ void TestForm3_1::pagePdf() {
     QVERIFY(page.setCaption(u"QRLabel154"_s, yearText(u"2011"_s)));
 
     const QString pdf = QDir(f.dir()).filePath(u"form3_1.pdf"_s);
-    QVERIFY(writePdf(page, readTable(db), pdf, PrintDay));
+    QVERIFY(writePdf(page, readTable(db, Form3_1::TableName), pdf, PrintDay));
     const QString text = pdfText(pdf);
     QVERIFY2(text.contains(u"様式3-1：部署別検査集計表全工事の年間集計"_s), qPrintable(text));
     QVERIFY(text.contains(u"2011年度"_s));

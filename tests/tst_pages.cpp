@@ -3,12 +3,11 @@
 #include "PageRenderer.h"
 #include "ReportPageDefs.h"
 #include "ReportRows.h"
+#include "ReportTestSupport.h"
 
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <limits>
@@ -18,37 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QDate printDay(2026, 12, 11);
-
-// The output of a poppler tool, or a null string when the tool is missing.
-QString runTool(const QString &tool, const QStringList &arguments) {
-    const QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty())
-        return QString();
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return u"<%1 failed: %2>"_s.arg(tool,
-                                        QString::fromLocal8Bit(process.readAllStandardError()));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The text of a PDF (one page or all), with blanks of both widths removed so that the
-// spacing pdftotext invents between proportional glyphs does not matter.
-QString pdfText(const QString &file, int page = 0) {
-    QStringList arguments{u"-layout"_s};
-    if (page > 0)
-        arguments << u"-f"_s << QString::number(page) << u"-l"_s << QString::number(page);
-    arguments << file << u"-"_s;
-    QString text = runTool(u"pdftotext"_s, arguments);
-    if (text.isNull())
-        return text;
-    return text.remove(u' ').remove(u'\u3000');
-}
-
-bool havePoppler() {
-    return !QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() &&
-           !QStandardPaths::findExecutable(u"pdffonts"_s).isEmpty();
-}
 
 // Rows shaped like the form 1-1 table: trade, "件数", 13 counts, "(%)", 13 shares.
 ReportRows form11Rows(const QList<std::pair<QString, int>> &trades, int yearTotal) {
@@ -542,7 +510,7 @@ void TestPages::wideAmountKeepsEveryDigit() {
 }
 
 void TestPages::sameLayoutOnAnyResolution() {
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+    if (!havePdftotext())
         QSKIP("pdftotext is not installed");
     // The same page on a PDF writer at 72 dpi and on a printer at 600 dpi: every word must
     // stand at the same place on the paper.

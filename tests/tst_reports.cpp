@@ -11,6 +11,7 @@
 #include "ReportPageDefs.h"
 #include "ReportPages.h"
 #include "ReportRun.h"
+#include "ReportTestSupport.h"
 #include "SharedState.h"
 #include "SqlText.h"
 #include "TestSupport.h"
@@ -21,7 +22,6 @@
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QProgressBar>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -32,15 +32,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QDate Today(2011, 6, 10);
-
-// Records what an aggregation tells its progress display.
-class RecordingProgress : public ProgressSink {
-public:
-    void begin(int maximum) override { events << u"begin %1"_s.arg(maximum); }
-    void step() override { events << u"step"_s; }
-    void end() override { events << u"end"_s; }
-    QStringList events;
-};
 
 QString kensaProgram() {
     const QString fromBuild = qEnvironmentVariable("KENSA_BIN");
@@ -65,24 +56,6 @@ Run kensa(const QStringList &arguments) {
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
-}
-
-bool havePoppler() {
-    return !QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() &&
-           !QStandardPaths::findExecutable(u"pdffonts"_s).isEmpty();
-}
-
-QString tool(const QString &name, const QStringList &arguments) {
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(name), arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The text of a PDF with blanks of both widths removed: pdftotext invents the spacing
-// between proportional glyphs.
-QString pdfText(const QString &file) {
-    return tool(u"pdftotext"_s, {u"-layout"_s, file, u"-"_s}).remove(u' ').remove(u'\u3000');
 }
 
 // A passed case of the fixture: 年度, trade, inspection class (null: none) and pass month.
@@ -120,32 +93,10 @@ void fillForm11Ledger(const LedgerFolder &f) {
 
 // Runs Calc_Form1_1 for a year without a window, as the companion does.
 void runForm11(Database &db, const QString &year, ProgressSink &progress) {
-    Query temp(db);
-    shared().reset();
-    shared().fiscalYear = year;
-    readRoster(temp, year);
-    db.clearLog(); // the run's statements only
-    ReportContext context{db, temp, progress};
-    TDat dat;
-    dat.Calc_Form1_1(context);
-}
-
-ReportRows readTable(Database &db, const QString &table) {
-    ReportTable t(db);
-    t.setTableName(table);
-    t.open();
-    return t.rows();
-}
-
-QStringList csvLines(const QString &year, const ReportRows &rows) {
-    QStringList lines;
-    for (const QVariantList &row : rows.rows) {
-        QStringList cells{year};
-        for (const QVariant &v : row)
-            cells << Formats::plainText(v);
-        lines << cells.join(u',');
-    }
-    return lines;
+    runForm(db, year, progress, [](ReportContext &context) {
+        TDat dat;
+        dat.Calc_Form1_1(context);
+    });
 }
 
 // The window set of a print run: the main window started up, the pages and the menu.
@@ -221,13 +172,6 @@ qint64 registerCase(const LedgerFolder &f, const QString &number, const QString 
                          {u"発送日"_s, dispatched},
                          {u"請負金額"_s, 30000000},
                          {u"備考"_s, u"***"_s}});
-}
-
-QStringList column(const ReportRows &rows, const QString &name) {
-    QStringList values;
-    for (int r = 0; r < rows.rowCount(); ++r)
-        values << Formats::plainText(rows.value(r, name));
-    return values;
 }
 
 // Yamada's April cases come in ID order K-3, K-1, K-4 but in date order K-1, K-3, K-4.
@@ -384,14 +328,7 @@ void TestReports::form11Golden() {
         QCOMPARE(rows.value(0, u"4月p"_s).typeId(), QMetaType::Double);
     }
 
-    // KENSA_PRINT_GOLDEN=1 prints the rows in the golden file's form, to review a change.
-    if (qEnvironmentVariableIsSet("KENSA_PRINT_GOLDEN"))
-        qInfo().noquote() << lines.join(u'\n');
-    QFile golden(QFINDTESTDATA("golden/form1_1.csv"));
-    QVERIFY2(golden.open(QIODevice::ReadOnly | QIODevice::Text), "golden/form1_1.csv is missing");
-    const QStringList expected =
-        QString::fromUtf8(golden.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines, expected);
+    compareGolden(lines, u"form1_1.csv"_s);
 }
 
 void TestReports::form11ZeroYear() {
@@ -448,7 +385,7 @@ void TestReports::form11Pdf() {
     QVERIFY(text.contains(u"100.0%"_s));
     QVERIFY(!text.contains(u"前回の行"_s));
 
-    const QString fonts = tool(u"pdffonts"_s, {pdf});
+    const QString fonts = runTool(u"pdffonts"_s, {pdf});
     static const QRegularExpression mincho(u"IPAPMincho\\s.*\\syes\\s"_s);
     static const QRegularExpression gothic(u"IPAPGothic\\s.*\\syes\\s"_s);
     QVERIFY2(fonts.contains(mincho), qPrintable(fonts));
@@ -555,8 +492,8 @@ void TestReports::menuRunsEveryTab1Form() {
     for (const RecordingPreviewer::Shown &shown : previewer.shown) {
         bool labelled = false;
         for (const ReportForm &form : reportForms())
-            labelled = labelled || (form.pageName == shown.page.name()
-                                    && shown.page.caption(form.yearLabel) == u"2011年度"_s);
+            labelled = labelled || (form.pageName == shown.page.name() &&
+                                    shown.page.caption(form.yearLabel) == u"2011年度"_s);
         QVERIFY2(labelled, qPrintable(shown.page.name()));
     }
     QCOMPARE(prompter.prompts.size(), 0);
@@ -628,15 +565,15 @@ void TestReports::menuConfirmations_data() {
         u"本当に印刷しますか。\r途中で、印刷の中止は出来ません。\r"
         u"尚、集計・印刷は検査員の人数分[ %1人 ]繰り返されます。"_s;
 
-    const QStringList byClass{u"(土木)"_s, u"(舗装)"_s, u"(造園)"_s,
+    const QStringList byClass{u"(土木)"_s, u"(舗装)"_s,     u"(造園)"_s,
                               u"(建築)"_s, u"(電気設備)"_s, u"(機械設備)"_s};
-    const QStringList perClass{
-        u"(検査員1 検査員：土木)"_s, u"(検査員1 検査員：舗装)"_s, u"(検査員1 検査員：造園)"_s,
-        u"(検査員2 検査員：土木)"_s, u"(検査員2 検査員：舗装)"_s, u"(検査員2 検査員：造園)"_s,
-        u"(検査員3 検査員：土木)"_s, u"(検査員3 検査員：舗装)"_s, u"(検査員3 検査員：造園)"_s,
-        u"(検査員4 検査員：建築)"_s, u"(検査員5 検査員：電気設備)"_s,
-        u"(検査員5 検査員：機械設備)"_s, u"(検査員6 検査員：電気設備)"_s,
-        u"(検査員6 検査員：機械設備)"_s};
+    const QStringList perClass{u"(検査員1 検査員：土木)"_s,     u"(検査員1 検査員：舗装)"_s,
+                               u"(検査員1 検査員：造園)"_s,     u"(検査員2 検査員：土木)"_s,
+                               u"(検査員2 検査員：舗装)"_s,     u"(検査員2 検査員：造園)"_s,
+                               u"(検査員3 検査員：土木)"_s,     u"(検査員3 検査員：舗装)"_s,
+                               u"(検査員3 検査員：造園)"_s,     u"(検査員4 検査員：建築)"_s,
+                               u"(検査員5 検査員：電気設備)"_s, u"(検査員5 検査員：機械設備)"_s,
+                               u"(検査員6 検査員：電気設備)"_s, u"(検査員6 検査員：機械設備)"_s};
     QTest::newRow("tab 2, by class")
         << six << 1 << 2 << true << message
         << u"[土木,舗装,造園,建築,電気設備,機械設備]の集計・印刷をします。\r\r"
