@@ -1,7 +1,7 @@
 // Times the ledger list on a file of many cases: opening, filtering by tab and month, and
 // the sort orders. Run by hand: build/bench/bench_list [cases]
 #include "Database.h"
-#include "LedgerDataset.h"
+#include "TableDataset.h"
 #include "LedgerFile.h"
 #include "ListFilter.h"
 

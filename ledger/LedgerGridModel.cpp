@@ -1,7 +1,7 @@
 #include "LedgerGridModel.h"
 
 #include "Formats.h"
-#include "LedgerDataset.h"
+#include "TableDataset.h"
 
 LedgerGridModel::LedgerGridModel(LedgerDataset &dataset, QList<GridColumn> columns, QObject *parent)
     : QAbstractTableModel(parent)

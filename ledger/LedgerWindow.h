@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "Database.h"
-#include "LedgerDataset.h"
+#include "TableDataset.h"
 
 class QAction;
 class QCalendarWidget;

@@ -2,7 +2,7 @@
 
 #include "Database.h"
 #include "EngineError.h"
-#include "MasterTable.h"
+#include "TableDataset.h"
 #include "Prompter.h"
 #include "SqlText.h"
 
@@ -114,7 +114,7 @@ bool TKanri::inspectorBoxesFilled(const InspectorBoxes &b) const {
 }
 
 template <typename Build>
-bool TKanri::run(const QString &operation, Build build, MasterTable &table,
+bool TKanri::run(const QString &operation, Build build, TableDataset &table,
                  const QString &doneMessage) {
     try {
         const QStringList lines = build();
@@ -129,14 +129,14 @@ bool TKanri::run(const QString &operation, Build build, MasterTable &table,
     return true;
 }
 
-bool TKanri::Ken_Add(const InspectorBoxes &boxes, MasterTable &inspectors) {
+bool TKanri::Ken_Add(const InspectorBoxes &boxes, TableDataset &inspectors) {
     if (!inspectorBoxesFilled(boxes))
         return false;
     return run(
         u"Ken_Add"_s, [&] { return kenAddLines(boxes); }, inspectors, Added);
 }
 
-bool TKanri::Ken_Edit(const InspectorBoxes &boxes, MasterTable &inspectors) {
+bool TKanri::Ken_Edit(const InspectorBoxes &boxes, TableDataset &inspectors) {
     if (!inspectorBoxesFilled(boxes))
         return false;
     return run(
@@ -144,7 +144,7 @@ bool TKanri::Ken_Edit(const InspectorBoxes &boxes, MasterTable &inspectors) {
         inspectors, Modified);
 }
 
-bool TKanri::Stp_Add(const QString &sealType, MasterTable &seals) {
+bool TKanri::Stp_Add(const QString &sealType, TableDataset &seals) {
     if (blank(sealType)) {
         message(u"公印の種類が入力されていません"_s);
         return false;
@@ -154,7 +154,7 @@ bool TKanri::Stp_Add(const QString &sealType, MasterTable &seals) {
         u"Ken_Add"_s, [&] { return stpAddLines(sealType); }, seals, Added);
 }
 
-bool TKanri::Stp_Edit(const QString &sealType, MasterTable &seals) {
+bool TKanri::Stp_Edit(const QString &sealType, TableDataset &seals) {
     if (blank(sealType)) {
         message(u"公印の種類が入力されていません"_s);
         return false;
@@ -164,7 +164,7 @@ bool TKanri::Stp_Edit(const QString &sealType, MasterTable &seals) {
         Modified);
 }
 
-bool TKanri::Uke_Edit(const BookBoxes &boxes, MasterTable &books) {
+bool TKanri::Uke_Edit(const BookBoxes &boxes, TableDataset &books) {
     if (blank(boxes.receiptStart)) {
         message(u"収受開始番号が入力されていません"_s);
         return false;

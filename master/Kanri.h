@@ -5,7 +5,7 @@
 #include <QStringList>
 
 class Database;
-class MasterTable;
+class TableDataset;
 class Query;
 class QWidget;
 
@@ -47,14 +47,14 @@ public:
 
     // The writes. True when the row was written and the table read again; false when a
     // box was refused or the write failed (its message has been shown).
-    bool Ken_Add(const InspectorBoxes &boxes, MasterTable &inspectors);
+    bool Ken_Add(const InspectorBoxes &boxes, TableDataset &inspectors);
     // Writes the boxes into the current row of `inspectors`.
-    bool Ken_Edit(const InspectorBoxes &boxes, MasterTable &inspectors);
-    bool Stp_Add(const QString &sealType, MasterTable &seals);
+    bool Ken_Edit(const InspectorBoxes &boxes, TableDataset &inspectors);
+    bool Stp_Add(const QString &sealType, TableDataset &seals);
     // Writes the seal type into the current row of `seals`.
-    bool Stp_Edit(const QString &sealType, MasterTable &seals);
+    bool Stp_Edit(const QString &sealType, TableDataset &seals);
     // Always writes the row whose ID is 1.
-    bool Uke_Edit(const BookBoxes &boxes, MasterTable &books);
+    bool Uke_Edit(const BookBoxes &boxes, TableDataset &books);
 
     // "DB書込みが失敗しました。(<operation> Methodのエラー)…"
     static QString failureMessage(const QString &operation);
@@ -62,7 +62,7 @@ public:
 private:
     bool inspectorBoxesFilled(const InspectorBoxes &boxes) const;
     template <typename Build>
-    bool run(const QString &operation, Build build, MasterTable &table, const QString &doneMessage);
+    bool run(const QString &operation, Build build, TableDataset &table, const QString &doneMessage);
     void message(const QString &text) const;
 
     Database &m_db;

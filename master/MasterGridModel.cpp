@@ -1,12 +1,12 @@
 #include "MasterGridModel.h"
 
-#include "MasterTable.h"
+#include "TableDataset.h"
 
-MasterGridModel::MasterGridModel(MasterTable &table, QStringList columns, QObject *parent)
+MasterGridModel::MasterGridModel(TableDataset &table, QStringList columns, QObject *parent)
     : QAbstractTableModel(parent)
     , m_table(table)
     , m_columns(std::move(columns)) {
-    connect(&m_table, &MasterTable::rowsReset, this, [this] {
+    connect(&m_table, &TableDataset::rowsReset, this, [this] {
         beginResetModel();
         endResetModel();
     });

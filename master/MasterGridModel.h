@@ -3,14 +3,14 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-class MasterTable;
+class TableDataset;
 
 // A read-only grid's view of a master table: the named columns, headed by their names.
 class MasterGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // The model does not own the table.
-    MasterGridModel(MasterTable &table, QStringList columns, QObject *parent = nullptr);
+    MasterGridModel(TableDataset &table, QStringList columns, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -19,6 +19,6 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
-    MasterTable &m_table;
+    TableDataset &m_table;
     QStringList m_columns;
 };

@@ -150,7 +150,7 @@ QWidget *SettingsWindow::boxGrid(int group, QWidget *parent) {
     return area;
 }
 
-QTableView *SettingsWindow::buildGrid(const QString &name, MasterTable &table,
+QTableView *SettingsWindow::buildGrid(const QString &name, TableDataset &table,
                                       const QStringList &columns, QWidget *parent) {
     auto *view = new QTableView(parent);
     view->setObjectName(name);
@@ -169,7 +169,7 @@ QTableView *SettingsWindow::buildGrid(const QString &name, MasterTable &table,
                 if (!m_syncing && current.isValid())
                     table.setCurrentRow(current.row());
             });
-    connect(&table, &MasterTable::currentRowChanged, this,
+    connect(&table, &TableDataset::currentRowChanged, this,
             [this, view](int row) { syncGrid(view, row); });
     connect(view->model(), &QAbstractItemModel::modelReset, this,
             [this, view, &table] { syncGrid(view, table.currentRow()); });
@@ -178,7 +178,7 @@ QTableView *SettingsWindow::buildGrid(const QString &name, MasterTable &table,
     return view;
 }
 
-RecordNavigator *SettingsWindow::buildNavigator(const QString &name, MasterTable &table,
+RecordNavigator *SettingsWindow::buildNavigator(const QString &name, TableDataset &table,
                                                 bool withDelete, QWidget *parent) {
     int buttons = RecordNavigator::First | RecordNavigator::Prior | RecordNavigator::Next |
                   RecordNavigator::Last;
@@ -340,7 +340,7 @@ bool SettingsWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 namespace {
-void loadGroup(const QList<QLineEdit *> &boxes, Group group, const MasterTable &table) {
+void loadGroup(const QList<QLineEdit *> &boxes, Group group, const TableDataset &table) {
     if (table.recordCount() <= 0)
         return;
     for (const MasterBox &b : masterBoxes) {
@@ -414,7 +414,7 @@ void SettingsWindow::booksEditClicked() {
         kanri().Uke_Edit(bookBoxes(), m_c3);
 }
 
-void SettingsWindow::deleteCurrentRow(MasterTable &table) {
+void SettingsWindow::deleteCurrentRow(TableDataset &table) {
     if (table.recordCount() <= 0)
         return;
     if (Prompter::okCancel(DeleteQuestion, this))

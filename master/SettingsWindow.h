@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "Kanri.h"
-#include "MasterTable.h"
+#include "TableDataset.h"
 
 class LedgerWindow;
 class QLineEdit;
@@ -30,9 +30,9 @@ public:
     // "閉じる": closes the three tables and hides the window.
     void closeSettings();
 
-    MasterTable &inspectors() { return m_c1; } // ADOTable_C1 on 20検査員
-    MasterTable &seals() { return m_c2; }      // ADOTable_C2 on 21公印
-    MasterTable &books() { return m_c3; }      // ADOTable_C3 on 22諸定義
+    TableDataset &inspectors() { return m_c1; } // ADOTable_C1 on 20検査員
+    TableDataset &seals() { return m_c2; }      // ADOTable_C2 on 21公印
+    TableDataset &books() { return m_c3; }      // ADOTable_C3 on 22諸定義
 
     // Fill the boxes from the current row (only when the table has a row).
     void Ken_Load();
@@ -46,7 +46,7 @@ public:
     void sealEditClicked();      // "修正" SpeedButton4
     void booksEditClicked();     // "修正" SpeedButton6
     // The delete buttons of the inspector and seal navigators.
-    void deleteCurrentRow(MasterTable &table);
+    void deleteCurrentRow(TableDataset &table);
 
     QLineEdit *box(const QString &name) const;
 
@@ -58,9 +58,9 @@ private:
     QWidget *buildInspectorPage();
     QWidget *buildSealPage();
     QWidget *boxGrid(int group, QWidget *parent);
-    QTableView *buildGrid(const QString &name, MasterTable &table, const QStringList &columns,
+    QTableView *buildGrid(const QString &name, TableDataset &table, const QStringList &columns,
                           QWidget *parent);
-    RecordNavigator *buildNavigator(const QString &name, MasterTable &table, bool withDelete,
+    RecordNavigator *buildNavigator(const QString &name, TableDataset &table, bool withDelete,
                                     QWidget *parent);
     QToolButton *button(const QString &name, const QString &caption, void (SettingsWindow::*)(),
                         QWidget *parent);
@@ -72,9 +72,9 @@ private:
     void closeTables();
 
     LedgerWindow &m_ledger;
-    MasterTable m_c1;
-    MasterTable m_c2;
-    MasterTable m_c3;
+    TableDataset m_c1;
+    TableDataset m_c2;
+    TableDataset m_c3;
     QTabWidget *m_pages = nullptr;
     QList<QLineEdit *> m_boxes;
     QTableView *m_grid1 = nullptr;

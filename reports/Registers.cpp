@@ -1,6 +1,6 @@
 #include "Registers.h"
 
-#include "LedgerDataset.h"
+#include "TableDataset.h"
 #include "Page.h"
 #include "Previewer.h"
 #include "ReportPages.h"

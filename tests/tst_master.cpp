@@ -3,7 +3,7 @@
 #include "EngineError.h"
 #include "Kanri.h"
 #include "LedgerWindow.h"
-#include "MasterTable.h"
+#include "TableDataset.h"
 #include "RecordNavigator.h"
 #include "SettingsWindow.h"
 #include "TestSupport.h"

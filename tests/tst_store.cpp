@@ -1,7 +1,7 @@
 // Statement text, the ledger list's filter and order, and the shared-state reads.
 #include "Database.h"
 #include "EngineError.h"
-#include "LedgerDataset.h"
+#include "TableDataset.h"
 #include "ListFilter.h"
 #include "SharedState.h"
 #include "SqlText.h"

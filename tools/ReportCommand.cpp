@@ -8,7 +8,7 @@
 #include "Clock.h"
 #include "Database.h"
 #include "EngineError.h"
-#include "LedgerDataset.h"
+#include "TableDataset.h"
 #include "ListFilter.h"
 #include "PageRenderer.h"
 #include "Registers.h"

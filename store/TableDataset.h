@@ -8,21 +8,24 @@
 
 class Database;
 
-// The ledger list (ADOTable_Dat): the whole table 10工事検査台帳 narrowed by a filter text
-// and put in order by a sort text, with a current row shared by every grid, navigator and
-// register. The filter and order are applied by the engine; the rows are then held here.
-class LedgerDataset : public QObject {
+// A table dataset with a static cursor: one whole table, narrowed by a filter text when
+// filtering is on and put in order by a sort text (ID by default), read at open() and held
+// until the next read, with a current row that every grid, navigator and register showing
+// it shares. The filter and order are applied by the engine; the rows are then held here.
+// The ledger list (ADOTable_Dat) and the master tables (ADOTable_C1 to C3) are these.
+class TableDataset : public QObject {
     Q_OBJECT
 public:
-    static inline const QString TableName = QStringLiteral("10工事検査台帳");
+    TableDataset(Database &db, const QString &tableName, QObject *parent = nullptr);
 
-    explicit LedgerDataset(Database &db, QObject *parent = nullptr);
+    QString tableName() const { return m_table; }
 
     void setFilter(const QString &filter) { m_filter = filter; }
     QString filter() const { return m_filter; }
     void setFiltered(bool on) { m_filtered = on; }
 
-    // Reads the rows in the current order; the first row becomes current.
+    // Reads the rows in the current order; the first row becomes current. Throws
+    // EngineError, keeping the rows it held, when the table cannot be read.
     void open();
     // Forgets the rows: the list shows nothing until the next open().
     void close();
@@ -68,6 +71,7 @@ private:
     void read();
 
     Database &m_db;
+    QString m_table;
     QString m_filter;
     bool m_filtered = false;
     QString m_sort = QStringLiteral("ID");
@@ -76,4 +80,13 @@ private:
     QVector<QVector<QVariant>> m_rows;
     int m_current = -1;
     QString m_lastSelect;
+};
+
+// The ledger list (ADOTable_Dat) over 10工事検査台帳.
+class LedgerDataset : public TableDataset {
+    Q_OBJECT
+public:
+    static inline const QString TableName = QStringLiteral("10工事検査台帳");
+    explicit LedgerDataset(Database &db, QObject *parent = nullptr)
+        : TableDataset(db, TableName, parent) {}
 };

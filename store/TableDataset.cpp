@@ -1,4 +1,4 @@
-#include "LedgerDataset.h"
+#include "TableDataset.h"
 
 #include "Database.h"
 #include "EngineError.h"
@@ -7,15 +7,16 @@
 
 #include <algorithm>
 
-LedgerDataset::LedgerDataset(Database &db, QObject *parent)
+TableDataset::TableDataset(Database &db, const QString &tableName, QObject *parent)
     : QObject(parent)
-    , m_db(db) {}
+    , m_db(db)
+    , m_table(tableName) {}
 
-void LedgerDataset::open() {
+void TableDataset::open() {
     read();
 }
 
-void LedgerDataset::close() {
+void TableDataset::close() {
     m_open = false;
     m_rows.clear();
     m_current = -1;
@@ -23,13 +24,13 @@ void LedgerDataset::close() {
     emit currentRowChanged(m_current);
 }
 
-void LedgerDataset::setSort(const QString &columns) {
+void TableDataset::setSort(const QString &columns) {
     m_sort = columns;
     if (m_open)
         read();
 }
 
-void LedgerDataset::read() {
+void TableDataset::read() {
     QString order;
     const QStringList parts = m_sort.split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString &p : parts) {
@@ -39,22 +40,12 @@ void LedgerDataset::read() {
         order += c + QLatin1Char(',');
     }
     order += QLatin1String("ID");
-    QString sql = QStringLiteral("SELECT * FROM ") + TableName;
+    QString sql = QStringLiteral("SELECT * FROM ") + m_table;
     if (m_filtered && !SqlText::trimBlanks(m_filter).isEmpty())
         sql += QStringLiteral(" WHERE ") + m_filter;
     sql += QStringLiteral(" ORDER BY ") + order;
     m_lastSelect = sql;
-    Database::Rows r;
-    try {
-        r = m_db.select(sql);
-    } catch (const EngineError &) {
-        m_open = false;
-        m_rows.clear();
-        m_current = -1;
-        emit rowsReset();
-        emit currentRowChanged(m_current);
-        throw;
-    }
+    Database::Rows r = m_db.select(sql);
     m_columns = r.columns;
     m_rows = std::move(r.rows);
     m_open = true;
@@ -63,7 +54,7 @@ void LedgerDataset::read() {
     emit currentRowChanged(m_current);
 }
 
-int LedgerDataset::columnIndex(const QString &name) const {
+int TableDataset::columnIndex(const QString &name) const {
     for (int i = 0; i < m_columns.size(); ++i) {
         if (m_columns.at(i) == name)
             return i;
@@ -71,7 +62,7 @@ int LedgerDataset::columnIndex(const QString &name) const {
     return -1;
 }
 
-QVariant LedgerDataset::value(int row, const QString &column) const {
+QVariant TableDataset::value(int row, const QString &column) const {
     if (row < 0 || row >= recordCount())
         return QVariant();
     const int c = columnIndex(column);
@@ -80,11 +71,11 @@ QVariant LedgerDataset::value(int row, const QString &column) const {
     return m_rows.at(row).at(c);
 }
 
-QString LedgerDataset::text(int row, const QString &column) const {
+QString TableDataset::text(int row, const QString &column) const {
     return Formats::plainText(value(row, column));
 }
 
-void LedgerDataset::setCurrentRow(int row) {
+void TableDataset::setCurrentRow(int row) {
     if (m_rows.isEmpty())
         row = -1;
     else
@@ -95,31 +86,31 @@ void LedgerDataset::setCurrentRow(int row) {
     emit currentRowChanged(m_current);
 }
 
-QString LedgerDataset::fieldText(const QString &column) const {
+QString TableDataset::fieldText(const QString &column) const {
     return text(m_current, column);
 }
 
-QVariant LedgerDataset::fieldValue(const QString &column) const {
+QVariant TableDataset::fieldValue(const QString &column) const {
     return value(m_current, column);
 }
 
-void LedgerDataset::first() {
+void TableDataset::first() {
     setCurrentRow(0);
 }
 
-void LedgerDataset::prior() {
+void TableDataset::prior() {
     setCurrentRow(m_current - 1);
 }
 
-void LedgerDataset::next() {
+void TableDataset::next() {
     setCurrentRow(m_current + 1);
 }
 
-void LedgerDataset::last() {
+void TableDataset::last() {
     setCurrentRow(recordCount() - 1);
 }
 
-bool LedgerDataset::locateId(const QString &idText) {
+bool TableDataset::locateId(const QString &idText) {
     const int c = columnIndex(QStringLiteral("ID"));
     if (c < 0)
         return false;
@@ -136,11 +127,11 @@ bool LedgerDataset::locateId(const QString &idText) {
     return false;
 }
 
-void LedgerDataset::deleteCurrent() {
+void TableDataset::deleteCurrent() {
     if (m_current < 0)
         return;
     const QString id = fieldText(QStringLiteral("ID"));
-    m_db.exec(QStringLiteral("DELETE FROM ") + TableName + QStringLiteral(" WHERE ID=") + id);
+    m_db.exec(QStringLiteral("DELETE FROM ") + m_table + QStringLiteral(" WHERE ID=") + id);
     m_rows.removeAt(m_current);
     const int next = m_rows.isEmpty() ? -1 : std::min(m_current, recordCount() - 1);
     m_current = -2; // force the change signal
