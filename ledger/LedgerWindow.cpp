@@ -2,7 +2,7 @@
 
 #include "Clock.h"
 #include "EngineError.h"
-#include "LedgerGridModel.h"
+#include "GridModel.h"
 #include "ListFilter.h"
 #include "Prompter.h"
 #include "RadioGroup.h"
@@ -329,7 +329,7 @@ QTableView *LedgerWindow::buildGrid(const QString &name, int page) {
     QList<GridColumn> cols = page == 1   ? receptionGridColumns()
                              : page == 2 ? resultGridColumns()
                                          : dispatchGridColumns();
-    auto *model = new LedgerGridModel(m_list, cols, view);
+    auto *model = new GridModel(m_list, cols, view);
     view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,7 +1,7 @@
 #include "SettingsWindow.h"
 
 #include "LedgerWindow.h"
-#include "MasterGridModel.h"
+#include "GridModel.h"
 #include "Prompter.h"
 #include "RecordNavigator.h"
 
@@ -154,7 +154,10 @@ QTableView *SettingsWindow::buildGrid(const QString &name, TableDataset &table,
                                       const QStringList &columns, QWidget *parent) {
     auto *view = new QTableView(parent);
     view->setObjectName(name);
-    view->setModel(new MasterGridModel(table, columns, view));
+    QList<GridColumn> gridColumns;
+    for (const QString &column : columns)
+        gridColumns.append({column, QString(), 0, QColor()});
+    view->setModel(new GridModel(table, gridColumns, view));
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -4,9 +4,9 @@
 #include <QColor>
 #include <QList>
 
-class LedgerDataset;
+class TableDataset;
 
-// One grid's view of the ledger list: its columns, in order, with their headings.
+// One grid's view of a table dataset: its columns, in order, with their headings.
 struct GridColumn {
     QString column;
     QString heading; // empty: the column name
@@ -14,10 +14,10 @@ struct GridColumn {
     QColor colour; // invalid: the grid's own colour
 };
 
-class LedgerGridModel : public QAbstractTableModel {
+class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    LedgerGridModel(LedgerDataset &dataset, QList<GridColumn> columns, QObject *parent = nullptr);
+    GridModel(TableDataset &dataset, QList<GridColumn> columns, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -28,7 +28,7 @@ public:
     const QList<GridColumn> &gridColumns() const { return m_columns; }
 
 private:
-    LedgerDataset &m_dataset;
+    TableDataset &m_dataset;
     QList<GridColumn> m_columns;
 };
 

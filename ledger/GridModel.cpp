@@ -1,9 +1,9 @@
-#include "LedgerGridModel.h"
+#include "GridModel.h"
 
 #include "Formats.h"
 #include "TableDataset.h"
 
-LedgerGridModel::LedgerGridModel(LedgerDataset &dataset, QList<GridColumn> columns, QObject *parent)
+GridModel::GridModel(TableDataset &dataset, QList<GridColumn> columns, QObject *parent)
     : QAbstractTableModel(parent)
     , m_dataset(dataset)
     , m_columns(std::move(columns)) {
@@ -13,18 +13,20 @@ LedgerGridModel::LedgerGridModel(LedgerDataset &dataset, QList<GridColumn> colum
     });
 }
 
-int LedgerGridModel::rowCount(const QModelIndex &parent) const {
+int GridModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : m_dataset.recordCount();
 }
 
-int LedgerGridModel::columnCount(const QModelIndex &parent) const {
+int GridModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
-QVariant LedgerGridModel::data(const QModelIndex &index, int role) const {
+QVariant GridModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.column() >= m_columns.size())
         return {};
     const GridColumn &c = m_columns.at(index.column());
+    if (m_dataset.columnIndex(c.column) < 0) // closed, or a column the table lacks
+        return {};
     switch (role) {
     case Qt::DisplayRole:
         // The grids show the stored values as they are, without a format of their own.
@@ -42,7 +44,7 @@ QVariant LedgerGridModel::data(const QModelIndex &index, int role) const {
     }
 }
 
-QVariant LedgerGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     const GridColumn &c = m_columns.at(section);
@@ -53,7 +55,7 @@ QVariant LedgerGridModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-Qt::ItemFlags LedgerGridModel::flags(const QModelIndex &index) const {
+Qt::ItemFlags GridModel::flags(const QModelIndex &index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
