@@ -8,6 +8,12 @@ kensa_install_packages
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2 --target kensa-ledger kensa
 
+# Qt wants a private runtime folder; a fresh session may not have one.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="${TMPDIR:-/tmp}/kensa-runtime-$(id -u)"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+fi
+
 mkdir -p demo
 if [ ! -f demo/DB.mdb ]; then
     build/tools/kensa demo demo
