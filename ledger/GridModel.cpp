@@ -7,9 +7,13 @@ GridModel::GridModel(TableDataset &dataset, QList<GridColumn> columns, QObject *
     : QAbstractTableModel(parent)
     , m_dataset(dataset)
     , m_columns(std::move(columns)) {
-    connect(&m_dataset, &LedgerDataset::rowsReset, this, [this] {
+    connect(&m_dataset, &TableDataset::rowsReset, this, [this] {
         beginResetModel();
         endResetModel();
+    });
+    connect(&m_dataset, &TableDataset::currentRowChanged, this, [this] {
+        if (rowCount() > 0)
+            emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
     });
 }
 
@@ -45,6 +49,14 @@ QVariant GridModel::data(const QModelIndex &index, int role) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // The row indicator of a data grid: a mark beside the current row, no row numbers.
+    if (orientation == Qt::Vertical) {
+        if (role == Qt::DisplayRole)
+            return section == m_dataset.currentRow() ? QStringLiteral("▶") : QString();
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignCenter);
+        return {};
+    }
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     const GridColumn &c = m_columns.at(section);
@@ -103,10 +115,10 @@ QList<GridColumn> resultGridColumns() {
 
 QList<GridColumn> dispatchGridColumns() {
     return {
-        {"ID", "", 44, {}},          {"受付番号", "", 72, {}},
+        {"ID", "", 44, {}},          {"受付番号", "", 84, {}},
         {"工事番号", "", 70, {}},    {"工事名", "工　事　名", 240, {}},
         {"請負業者名", "", 180, {}}, {"件名", "", 80, {}},
-        {"発送番号", "", 72, {}},    {"発送日", "", 50, {}},
+        {"発送番号", "", 84, {}},    {"発送日", "", 50, {}},
         {"公印種類", "", 100, {}},   {"件数", "", 40, {}},
         {"押印数", "", 48, {}},      {"財務チェック", "確認", 40, {}},
     };
