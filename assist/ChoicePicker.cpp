@@ -234,6 +234,27 @@ QString ChoicePicker::timeText() const {
     return m_hours->currentText() + u":"_s + m_minutes->currentText();
 }
 
+// "転記" writes the page's box into the field and hides the window; "CLS" empties both.
+void ChoicePicker::addBoxButtons(QVBoxLayout *buttons, QWidget *page, const QString &sheet,
+                                 QLineEdit *edit, const QString &field) {
+    QPushButton *transfer = pageButton(sheet + u"Transfer"_s, u"転記"_s, page);
+    QPushButton *cls = pageButton(sheet + u"Cls"_s, u"CLS"_s, page);
+    connect(transfer, &QPushButton::clicked, this, [this, edit, field] {
+        runAction(this, [&] {
+            write(field, edit->text());
+            hide();
+        });
+    });
+    connect(cls, &QPushButton::clicked, this, [this, edit, field] {
+        runAction(this, [&] {
+            write(field, QString());
+            edit->clear();
+        });
+    });
+    buttons->addWidget(transfer);
+    buttons->addWidget(cls);
+}
+
 void ChoicePicker::buildTextPage(const QString &sheet, const QString &caption,
                                  const QString &boxName, const QString &field) {
     Q_UNUSED(caption);
@@ -247,24 +268,9 @@ void ChoicePicker::buildTextPage(const QString &sheet, const QString &caption,
     content->addWidget(edit);
     content->addStretch(2);
 
-    QPushButton *transfer = pageButton(sheet + u"Transfer"_s, u"転記"_s, page);
-    QPushButton *cls = pageButton(sheet + u"Cls"_s, u"CLS"_s, page);
+    addBoxButtons(buttons, page, sheet, edit, field);
     QPushButton *close = pageButton(sheet + u"Close"_s, u"閉じる"_s, page);
-    connect(transfer, &QPushButton::clicked, this, [this, edit, field] {
-        runAction(this, [&] {
-            write(field, edit->text());
-            hide();
-        });
-    });
-    connect(cls, &QPushButton::clicked, this, [this, edit, field] {
-        runAction(this, [&] {
-            write(field, QString());
-            edit->clear();
-        });
-    });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
-    buttons->addWidget(transfer);
-    buttons->addWidget(cls);
     buttons->addStretch(1);
     buttons->addWidget(close);
 }
@@ -358,24 +364,9 @@ void ChoicePicker::buildListPage(const QString &sheet, const QString &caption,
             pick(list->selectedItems().first());
     });
 
-    QPushButton *transfer = pageButton(sheet + u"Transfer"_s, u"転記"_s, page);
-    QPushButton *cls = pageButton(sheet + u"Cls"_s, u"CLS"_s, page);
+    addBoxButtons(buttons, page, sheet, edit, field);
     QPushButton *close = pageButton(sheet + u"Close"_s, u"閉じる"_s, page);
-    connect(transfer, &QPushButton::clicked, this, [this, edit, field] {
-        runAction(this, [&] {
-            write(field, edit->text());
-            hide();
-        });
-    });
-    connect(cls, &QPushButton::clicked, this, [this, edit, field] {
-        runAction(this, [&] {
-            write(field, QString());
-            edit->clear();
-        });
-    });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
-    buttons->addWidget(transfer);
-    buttons->addWidget(cls);
     if (withAll) {
         QPushButton *all = pageButton(sheet + u"All"_s, u"全"_s, page);
         all->setToolTip(u"登録済みの全ての課名を表示"_s);

@@ -10,6 +10,7 @@ class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
+class QVBoxLayout;
 class RadioGroup;
 
 // The choice picker (Form3, "入力欄"): one page per kind of LedgerWindow box with fixed or
@@ -53,6 +54,8 @@ private:
     void buildListPage(const QString &sheet, const QString &caption, const QString &groupCaption,
                        const QString &boxName, QListWidget *list, const QString &field,
                        bool withAll);
+    void addBoxButtons(QVBoxLayout *buttons, QWidget *page, const QString &sheet, QLineEdit *edit,
+                       const QString &field);
     void fillList(QListWidget *list, const QString &statement, const QString &column);
     void write(const QString &field, const QString &text);
     QString timeText() const;

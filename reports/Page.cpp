@@ -10,38 +10,39 @@ FontSpec FontSpec::gothic(double pointSize, bool bold) {
     return FontSpec{ReportFonts::gothicFace(), pointSize, bold};
 }
 
-Element Element::label(const QRectF &rectMm, const QString &text, const FontSpec &font,
-                       Qt::Alignment alignment, const QString &name) {
+namespace {
+// An element that prints text in a rectangle: the common part of every kind but rules.
+Element textElement(Element::Kind kind, const QRectF &rectMm, const QString &text,
+                    const FontSpec &font, Qt::Alignment alignment) {
     Element e;
-    e.kind = Kind::Label;
+    e.kind = kind;
     e.rect = rectMm;
     e.text = text;
     e.font = font;
     e.alignment = alignment;
+    return e;
+}
+} // namespace
+
+Element Element::label(const QRectF &rectMm, const QString &text, const FontSpec &font,
+                       Qt::Alignment alignment, const QString &name) {
+    Element e = textElement(Kind::Label, rectMm, text, font, alignment);
     e.name = name;
     return e;
 }
 
 Element Element::field(const QRectF &rectMm, const QString &column, const FontSpec &font,
                        Qt::Alignment alignment, const QString &mask) {
-    Element e;
-    e.kind = Kind::Field;
-    e.rect = rectMm;
-    e.text = column.startsWith(u'[') ? column : u'[' + column + u']';
-    e.font = font;
-    e.alignment = alignment;
+    Element e =
+        textElement(Kind::Field, rectMm, column.startsWith(u'[') ? column : u'[' + column + u']',
+                    font, alignment);
     e.mask = mask;
     return e;
 }
 
 Element Element::expression(const QRectF &rectMm, const QString &expression, const FontSpec &font,
                             Qt::Alignment alignment, const QString &mask) {
-    Element e;
-    e.kind = Kind::Expression;
-    e.rect = rectMm;
-    e.text = expression;
-    e.font = font;
-    e.alignment = alignment;
+    Element e = textElement(Kind::Expression, rectMm, expression, font, alignment);
     e.mask = mask;
     return e;
 }
@@ -65,22 +66,13 @@ Element Element::horizontalRule(double xMm, double yMm, double widthMm, int pixe
 }
 
 Element Element::printDate(const QRectF &rectMm, const FontSpec &font, Qt::Alignment alignment) {
-    Element e;
-    e.kind = Kind::PrintDate;
-    e.rect = rectMm;
-    e.font = font;
-    e.alignment = alignment;
-    return e;
+    return textElement(Kind::PrintDate, rectMm, QString(), font, alignment);
 }
 
 Element Element::note(const QRectF &rectMm, const QStringList &lines, const FontSpec &font,
                       Qt::Alignment alignment) {
-    Element e;
-    e.kind = Kind::Note;
-    e.rect = rectMm;
+    Element e = textElement(Kind::Note, rectMm, QString(), font, alignment);
     e.lines = lines;
-    e.font = font;
-    e.alignment = alignment;
     return e;
 }
 

@@ -20,3 +20,22 @@ Element amountsInYen(double contentWidthMm) {
     return Element::label(QRectF(contentWidthMm - 41.5, 8.2, 40, 7.0), u"金額：円"_s,
                           FontSpec::mincho(12), Qt::AlignRight | Qt::AlignVCenter);
 }
+
+void addMonthHeads(Band &band, double firstLeftMm, double totalLeftMm, double rightMm,
+                   const QString &totalHead, const FontSpec &font) {
+    static const QStringList heads = {u"４月"_s, u"５月"_s, u"６月"_s, u"７月"_s,
+                                      u"８月"_s, u"９月"_s, u"10月"_s, u"11月"_s,
+                                      u"12月"_s, u"１月"_s, u"２月"_s, u"３月"_s};
+    const double height = band.heightMm;
+    const double monthWidth = (totalLeftMm - firstLeftMm) / 12;
+    for (int m = 0; m < 12; ++m) {
+        const double x = firstLeftMm + m * monthWidth;
+        band.add(Element::label(QRectF(x, 0, monthWidth, height), heads[m], font, Qt::AlignCenter));
+        if (m > 0)
+            band.add(Element::verticalRule(x, 0, height, 1));
+    }
+    band.add(Element::label(QRectF(totalLeftMm, 0, rightMm - totalLeftMm, height), totalHead, font,
+                            Qt::AlignCenter));
+    band.add(Element::verticalRule(firstLeftMm, 0, height, 2));
+    band.add(Element::verticalRule(totalLeftMm, 0, height, 2));
+}

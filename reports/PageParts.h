@@ -16,3 +16,9 @@ Element formTitle(const QRectF &rectMm, const QString &title, const QString &nam
 // "金額：円" in 12 pt Mincho at the right end of the title line, on the forms that print
 // amounts.
 Element amountsInYen(double contentWidthMm);
+
+// The twelve month heads April to March ("４月" … "３月", one-digit months in full-width
+// digits), centred between one-pixel rules from firstLeftMm, then the total column's head
+// from totalLeftMm to rightMm, with two-pixel rules before the first month and the total.
+void addMonthHeads(Band &band, double firstLeftMm, double totalLeftMm, double rightMm,
+                   const QString &totalHead, const FontSpec &font);

@@ -14,9 +14,6 @@ Page makeQuickRep7() {
     const double captionRight = 55.0;
     const double totalLeft = 258.2;
     const double monthWidth = (totalLeft - captionRight) / 12;
-    const QStringList monthHeads = {u"４月"_s, u"５月"_s, u"６月"_s, u"７月"_s,
-                                    u"８月"_s, u"９月"_s, u"10月"_s, u"11月"_s,
-                                    u"12月"_s, u"１月"_s, u"２月"_s, u"３月"_s};
     const QStringList monthColumns = {u"4月"_s,  u"5月"_s, u"6月"_s,  u"7月"_s,
                                       u"8月"_s,  u"9月"_s, u"10月"_s, u"11月"_s,
                                       u"12月"_s, u"1月"_s, u"2月"_s,  u"3月"_s};
@@ -39,17 +36,7 @@ Page makeQuickRep7() {
     const FontSpec headFont = FontSpec::gothic(11);
     columnHeader.add(
         Element::label(QRectF(0, 0, captionRight, headHeight), u"職　種"_s, headFont, centred));
-    for (int m = 0; m < 12; ++m) {
-        const double x = captionRight + m * monthWidth;
-        columnHeader.add(
-            Element::label(QRectF(x, 0, monthWidth, headHeight), monthHeads[m], headFont, centred));
-        if (m > 0)
-            columnHeader.add(Element::verticalRule(x, 0, headHeight, 1));
-    }
-    columnHeader.add(Element::label(QRectF(totalLeft, 0, width - totalLeft, headHeight), u"横計"_s,
-                                    headFont, centred));
-    columnHeader.add(Element::verticalRule(captionRight, 0, headHeight, 2));
-    columnHeader.add(Element::verticalRule(totalLeft, 0, headHeight, 2));
+    addMonthHeads(columnHeader, captionRight, totalLeft, width, u"横計"_s, headFont);
     page.addBand(columnHeader);
 
     const double rowHeight = 14.8;

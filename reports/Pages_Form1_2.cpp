@@ -15,14 +15,10 @@ Page makeQuickRep1() {
     const double captionRight = 27.5;
     const double totalLeft = 256.1;
     const double monthWidth = (totalLeft - captionRight) / 12; // 19.05 mm
-    const QStringList monthHeads = {u"４月"_s, u"５月"_s, u"６月"_s, u"７月"_s,
-                                    u"８月"_s, u"９月"_s, u"10月"_s, u"11月"_s,
-                                    u"12月"_s, u"１月"_s, u"２月"_s, u"３月"_s};
     const QStringList monthColumns = {u"4月"_s,  u"5月"_s, u"6月"_s,  u"7月"_s,
                                       u"8月"_s,  u"9月"_s, u"10月"_s, u"11月"_s,
                                       u"12月"_s, u"1月"_s, u"2月"_s,  u"3月"_s};
     const auto topLeft = Qt::AlignLeft | Qt::AlignTop;
-    const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const double pad = 0.8; // keeps texts off the rules
@@ -38,17 +34,7 @@ Page makeQuickRep1() {
     const FontSpec textFont = FontSpec::gothic(9);
     columnHeader.add(Element::label(QRectF(pad, 0, captionRight - 2 * pad, headHeight), u"検査員"_s,
                                     textFont, left));
-    for (int m = 0; m < 12; ++m) {
-        const double x = captionRight + m * monthWidth;
-        columnHeader.add(
-            Element::label(QRectF(x, 0, monthWidth, headHeight), monthHeads[m], textFont, centred));
-        if (m > 0)
-            columnHeader.add(Element::verticalRule(x, 0, headHeight, 1));
-    }
-    columnHeader.add(Element::label(QRectF(totalLeft, 0, width - totalLeft, headHeight), u"横計"_s,
-                                    textFont, centred));
-    columnHeader.add(Element::verticalRule(captionRight, 0, headHeight, 2));
-    columnHeader.add(Element::verticalRule(totalLeft, 0, headHeight, 2));
+    addMonthHeads(columnHeader, captionRight, totalLeft, width, u"横計"_s, textFont);
     page.addBand(columnHeader);
 
     const double rowHeight = 14.8;

@@ -15,9 +15,6 @@ Page makeQuickRep6() {
     const double rankRight = 33.0;
     const double monthWidth = (width - rankRight) / 13;
     const double totalLeft = rankRight + 12 * monthWidth;
-    const QStringList monthHeads = {u"４月"_s, u"５月"_s, u"６月"_s, u"７月"_s,
-                                    u"８月"_s, u"９月"_s, u"10月"_s, u"11月"_s,
-                                    u"12月"_s, u"１月"_s, u"２月"_s, u"３月"_s};
     constexpr int FiscalMonths[12] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3};
     const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
@@ -36,17 +33,7 @@ Page makeQuickRep6() {
     const FontSpec headFont = FontSpec::gothic(10);
     columnHeader.add(
         Element::label(QRectF(0, 0, rankRight, headHeight), u"ランク"_s, headFont, centred));
-    for (int m = 0; m < 12; ++m) {
-        const double x = rankRight + m * monthWidth;
-        columnHeader.add(
-            Element::label(QRectF(x, 0, monthWidth, headHeight), monthHeads[m], headFont, centred));
-        if (m > 0)
-            columnHeader.add(Element::verticalRule(x, 0, headHeight, 1));
-    }
-    columnHeader.add(Element::label(QRectF(totalLeft, 0, width - totalLeft, headHeight), u"合計"_s,
-                                    headFont, centred));
-    columnHeader.add(Element::verticalRule(rankRight, 0, headHeight, 2));
-    columnHeader.add(Element::verticalRule(totalLeft, 0, headHeight, 2));
+    addMonthHeads(columnHeader, rankRight, totalLeft, width, u"合計"_s, headFont);
     page.addBand(columnHeader);
 
     const double rowHeight = 6.6;
